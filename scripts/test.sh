@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the core and GUI tests, the core tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers
+# for a fixed number of runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+jobs=$(nproc)
+
+echo "== build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+if [[ -f build/kelvane_gui_tests || -f build/kelvane ]]; then
+  xvfb-run -a -s "-screen 0 1600x1000x24" ctest --test-dir build --output-on-failure -j "$jobs"
+else
+  ctest --test-dir build --output-on-failure -j "$jobs"
+fi
+
+echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON -DKELVANE_GUI=OFF \
+  -DKELVANE_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+if [[ -f cmake/fuzz.cmake ]]; then
+  echo "== fuzzers (fixed number of runs)"
+  cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DKELVANE_FUZZ=ON \
+    -DKELVANE_GUI=OFF -DKELVANE_BENCH=OFF >/dev/null
+  cmake --build build-fuzz -j "$jobs"
+  ctest --test-dir build-fuzz -L fuzz --output-on-failure
+fi

@@ -1,0 +1,6 @@
+#pragma once
+
+// The six display-unit factors of the dialogs. (Filled in with boat editing.)
+struct UnitFactors {
+    double length;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+// The nine dock lines and ten fenders. (Filled in with lines and fenders.)
+struct Mooring {
+    int fenderCount;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "boat/boat_record.h"
+#include "boat/units.h"
+#include "common/random_source.h"
+#include "common/user_interface.h"
+#include "controls/control_state.h"
+#include "docks/dock_layout.h"
+#include "docks/mooring.h"
+#include "document/camera.h"
+#include "document/settings_record.h"
+#include "simulation/contact.h"
+#include "simulation/dynamic_state.h"
+#include "simulation/environment_record.h"
+
+constexpr int STATUS_TEXT_SIZE = 200;
+
+// The one owner of all state for the whole run of the program. Every record is
+// fixed-size storage inside this object, so nothing is allocated while the
+// simulation runs. The operations that work on it are free functions named
+// after what they do (Step, ChangeEngine, LayoutDock, ...), in the folder of
+// the subsystem they belong to.
+struct CKLVNDoc {
+    BoatRecord boat;         // the live boat
+    BoatRecord scratchBoat;  // edited by the boat commands, copied over the live one on OK
+    bool boatPresent;        // the live boat came from a file or a command, not from defaults
+
+    SettingsRecord settings;
+    EnvironmentRecord env;  // the simulation's working copy of settings.envSettingsPersisted
+    UnitFactors units;
+
+    DynamicState state;
+    ForceAccumulators forces;
+    ControlState controls;
+    DockLayout dock;
+    ContactState contact;
+    Mooring mooring;
+    Camera camera;
+    RandomSource random;
+    char statusText[STATUS_TEXT_SIZE];
+
+    UserInterface* ui;  // never null: a silent one until the shell attaches its own
+};
+
+// Zeroes every record and attaches the silent user interface. The start-up
+// that brings the document to life is separate (it reads files).
+void ClearDocument(CKLVNDoc& doc);
