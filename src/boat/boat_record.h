@@ -95,9 +95,9 @@ struct BoatRecord {
     double derivedSpare3;
     double derivedSpare4;
     double derivedSpare5;
-    double weight;               // lb
-    double mass;                 // slugs
-    double yawMomentOfInertia;   // slug·ft²
+    double weight;              // lb
+    double mass;                // slugs
+    double yawMomentOfInertia;  // slug·ft²
     double lateralUnderwaterArea;
     double frontalUnderwaterArea;
     double lateralWindArea;

@@ -20,9 +20,13 @@ static double WrapBy(double a, double turn) {
     return a;
 }
 
-double WrapAngle(double radians) { return WrapBy(radians, PI_2); }
+double WrapAngle(double radians) {
+    return WrapBy(radians, PI_2);
+}
 
-double WrapAngleDeg(double degrees) { return WrapBy(degrees, 360.0); }
+double WrapAngleDeg(double degrees) {
+    return WrapBy(degrees, 360.0);
+}
 
 double CompassHeadingDeg(double headingRad) {
     double compass = 450.0 - RAD_TO_DEG * headingRad;

@@ -12,7 +12,7 @@ constexpr double PI_15 = 1.5 * PI;
 constexpr double PI_175 = 1.75 * PI;
 constexpr double PI_2 = 2.0 * PI;
 
-constexpr double G_FTS2 = 32.2;         // ft/s²; also weight (lb) / G_FTS2 = mass (slugs)
+constexpr double G_FTS2 = 32.2;  // ft/s²; also weight (lb) / G_FTS2 = mass (slugs)
 constexpr double DEG_TO_RAD = 0.01745329;
 constexpr double RAD_TO_DEG = 57.297;
 
@@ -24,8 +24,8 @@ constexpr int ANGLE_STEP_CENTRE = 9;  // index of 0 rad in ANGLE_STEPS
 
 // Rudder angles in radians: -60 ... +60 degrees, index 9 amidships.
 constexpr double ANGLE_STEPS[ANGLE_STEP_COUNT] = {
-    -60 * DEG_TO_RAD,  -45 * DEG_TO_RAD, -30 * DEG_TO_RAD, -20 * DEG_TO_RAD, -10 * DEG_TO_RAD,
-    -5 * DEG_TO_RAD,   -2 * DEG_TO_RAD,  -1 * DEG_TO_RAD,  -0.5 * DEG_TO_RAD, 0.0,
-    0.5 * DEG_TO_RAD,  1 * DEG_TO_RAD,   2 * DEG_TO_RAD,   5 * DEG_TO_RAD,   10 * DEG_TO_RAD,
-    20 * DEG_TO_RAD,   30 * DEG_TO_RAD,  45 * DEG_TO_RAD,  60 * DEG_TO_RAD,
+    -60 * DEG_TO_RAD, -45 * DEG_TO_RAD, -30 * DEG_TO_RAD, -20 * DEG_TO_RAD,  -10 * DEG_TO_RAD,
+    -5 * DEG_TO_RAD,  -2 * DEG_TO_RAD,  -1 * DEG_TO_RAD,  -0.5 * DEG_TO_RAD, 0.0,
+    0.5 * DEG_TO_RAD, 1 * DEG_TO_RAD,   2 * DEG_TO_RAD,   5 * DEG_TO_RAD,    10 * DEG_TO_RAD,
+    20 * DEG_TO_RAD,  30 * DEG_TO_RAD,  45 * DEG_TO_RAD,  60 * DEG_TO_RAD,
 };

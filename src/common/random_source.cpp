@@ -1,6 +1,8 @@
 #include "common/random_source.h"
 
-void SeedRandom(RandomSource& source, std::uint32_t seed) { source.next = seed; }
+void SeedRandom(RandomSource& source, std::uint32_t seed) {
+    source.next = seed;
+}
 
 int NextRandom(RandomSource& source) {
     source.next = source.next * 1103515245u + 12345u;

@@ -14,6 +14,7 @@
 #include "simulation/environment_record.h"
 
 constexpr int STATUS_TEXT_SIZE = 200;
+constexpr int DATA_FOLDER_SIZE = 4096;
 
 // The one owner of all state for the whole run of the program. Every record is
 // fixed-size storage inside this object, so nothing is allocated while the
@@ -38,6 +39,10 @@ struct CKLVNDoc {
     Camera camera;
     RandomSource random;
     char statusText[STATUS_TEXT_SIZE];
+
+    // Where "Persist.kvn" and the .boat files live. Empty: the document reads and
+    // writes no file at all (the headless runner, unless a script asks).
+    char dataFolder[DATA_FOLDER_SIZE];
 
     UserInterface* ui;  // never null: a silent one until the shell attaches its own
 };

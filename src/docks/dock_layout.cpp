@@ -1,0 +1,7 @@
+#include "docks/dock_layout.h"
+
+#include "document/document.h"
+
+void InitDockTables(CKLVNDoc&) {}
+void LayoutDock(CKLVNDoc&) {}
+void SetStartPose(CKLVNDoc&, bool) {}

@@ -1,0 +1,5 @@
+#include "document/camera.h"
+
+#include "document/document.h"
+
+void InitCamera(CKLVNDoc&) {}

@@ -1,0 +1,7 @@
+#include "document/startup.h"
+
+#include "document/document.h"
+
+void StartUpDocument(CKLVNDoc&, const char*) {}
+void BringUpDocument(CKLVNDoc&) {}
+void ApplySettingsDefaults(CKLVNDoc&) {}

@@ -1,0 +1,5 @@
+#include "simulation/contact.h"
+
+#include "document/document.h"
+
+void ResolveContacts(CKLVNDoc&) {}

@@ -1,0 +1,5 @@
+#include "simulation/line_forces.h"
+
+#include "document/document.h"
+
+void ComputeLineForces(CKLVNDoc&) {}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct CKLVNDoc;
+
+// Pull of every taut dock line; sets tautLineCount.
+void ComputeLineForces(CKLVNDoc& doc);
