@@ -3,5 +3,4 @@
 #include "document/document.h"
 
 void StartUpDocument(CKLVNDoc&, const char*) {}
-void BringUpDocument(CKLVNDoc&) {}
 void ApplySettingsDefaults(CKLVNDoc&) {}

@@ -1,0 +1,4 @@
+#include "document/document.h"
+#include "document/startup.h"
+
+void BringUpDocument(CKLVNDoc&) {}
