@@ -34,11 +34,21 @@ public:
 
     // The bridge console: open or not, and what it was told to show.
     bool consoleOpen = false;
+    struct EngineShown {
+        int direction;
+        int percent;
+    };
     int showEngineCalls[2] = {0, 0};
+    EngineShown lastEngineShown[2] = {};  // the last ShowEngine per engine
     int showRudderCalls = 0;
+    int lastRudderCommand = 0;
+    int lastRudderPercent = 0;
     int showThrusterCalls = 0;
+    int lastThrusterCommand = 0;
     int showRunStateCalls = 0;
-    std::vector<std::string> consoleCalls;  // "engine 0", "rudder", "thruster", "runstate"
+    int reopenConsoleCalls = 0;
+    // "engine E D P", "rudder C P", "thruster C", "runstate", "reopen"
+    std::vector<std::string> consoleCalls;
 
     // Boat Selection dialog answers (-1, cancel, when the queue is empty).
     std::deque<int> chooseBoatAnswers;
@@ -68,24 +78,41 @@ public:
 
     bool ConsoleIsOpen() const override { return consoleOpen; }
 
-    void ShowEngine(int engine) override {
-        if (engine == 0 || engine == 1) ++showEngineCalls[engine];
-        if (keepLog) consoleCalls.push_back("engine " + std::to_string(engine));
+    void ShowEngine(int engine, int direction, int percent) override {
+        if (engine == 0 || engine == 1) {
+            ++showEngineCalls[engine];
+            lastEngineShown[engine] = {direction, percent};
+        }
+        if (!keepLog) return;
+        char line[48];
+        std::snprintf(line, sizeof line, "engine %d %d %d", engine, direction, percent);
+        consoleCalls.emplace_back(line);
     }
 
-    void ShowRudder() override {
+    void ShowRudder(int command, int percent) override {
         ++showRudderCalls;
-        if (keepLog) consoleCalls.emplace_back("rudder");
+        lastRudderCommand = command;
+        lastRudderPercent = percent;
+        if (!keepLog) return;
+        char line[48];
+        std::snprintf(line, sizeof line, "rudder %d %d", command, percent);
+        consoleCalls.emplace_back(line);
     }
 
-    void ShowThruster() override {
+    void ShowThruster(int command) override {
         ++showThrusterCalls;
-        if (keepLog) consoleCalls.emplace_back("thruster");
+        lastThrusterCommand = command;
+        if (keepLog) consoleCalls.push_back("thruster " + std::to_string(command));
     }
 
     void ShowRunState() override {
         ++showRunStateCalls;
         if (keepLog) consoleCalls.emplace_back("runstate");
+    }
+
+    void ReopenConsole() override {
+        ++reopenConsoleCalls;
+        if (keepLog) consoleCalls.emplace_back("reopen");
     }
 
     int ChooseBoat(const char* title) override {
