@@ -18,10 +18,13 @@ public:
 
     // The bridge console, while one is open.
     virtual bool ConsoleIsOpen() const = 0;
-    virtual void ShowEngine(int engine) = 0;  // 0 single/port, 1 starboard
-    virtual void ShowRudder() = 0;
-    virtual void ShowThruster() = 0;
+    // engine 0 single/port, 1 starboard; direction -1, 0, +1; percent -100 ... 100.
+    virtual void ShowEngine(int engine, int direction, int percent) = 0;
+    virtual void ShowRudder(int command, int percent) = 0;  // percent of the rudder bar
+    virtual void ShowThruster(int command) = 0;
     virtual void ShowRunState() = 0;
+    // Closes an open console and opens it again in the layout that now applies.
+    virtual void ReopenConsole() = 0;
 
     // Runs the Boat Selection dialog over the document's boat list and returns
     // the chosen slot, or -1 when the user cancelled.
@@ -37,9 +40,10 @@ public:
     bool AskYesNo(const char*) override { return false; }
     void Beep(int, int) override {}
     bool ConsoleIsOpen() const override { return false; }
-    void ShowEngine(int) override {}
-    void ShowRudder() override {}
-    void ShowThruster() override {}
+    void ShowEngine(int, int, int) override {}
+    void ShowRudder(int, int) override {}
+    void ShowThruster(int) override {}
     void ShowRunState() override {}
+    void ReopenConsole() override {}
     int ChooseBoat(const char*) override { return -1; }
 };

@@ -15,7 +15,8 @@ struct Camera {
     double viewUp[3];
     double farPlane;
     std::int32_t clientSize[2];  // pixels
-    double pixelsPerFoot, feetPerPixel;
+    double aspectRatio;          // width / height of the client area, never from a zero height
+    double pixelsPerFoot, feetPerPixel;  // scale at the far-plane distance
     double savedProjection[16];
     double savedWorldModelview[16];
     double savedBoatModelview[16];
@@ -23,5 +24,20 @@ struct Camera {
     bool projectionChanged;  // the view must rebuild its projection before the next frame
 };
 
-// (The camera operations are declared here by their implementation.)
+constexpr double FIELD_OF_VIEW_MIN_DEG = 20.0;
+constexpr double FIELD_OF_VIEW_MAX_DEG = 170.0;
+constexpr double NEAR_PLANE = 1.0;  // ft
+
+// The start values of the zoom; kept for the whole run of the program.
 void InitCamera(CKLVNDoc& doc);
+
+// Zoom by n units of the field of view (wider shows more) or of the camera
+// height. Each ends by setting the projection for the present client size.
+void WidenView(CKLVNDoc& doc, int n);
+void NarrowView(CKLVNDoc& doc, int n);
+void RaiseCamera(CKLVNDoc& doc, int n);
+void LowerCamera(CKLVNDoc& doc, int n);
+
+// The size-dependent part of the projection: aspect ratio and the scale at the
+// far plane. Marks the projection changed so that the view rebuilds its own.
+void SetProjection(CKLVNDoc& doc, int width, int height);

@@ -1,0 +1,18 @@
+#include "controls/control_state.h"
+#include "document/document.h"
+
+// The thruster is on or off: it pushes the bow with its full force. Positive
+// thrust pushes to port.
+void SetThruster(CKLVNDoc& doc, int command) {
+    const double force = doc.boat.bowThrusterForce;
+    if (command == THRUSTER_PORT) {
+        doc.controls.thrusterThrust = force;
+    } else if (command == THRUSTER_STARBOARD) {
+        doc.controls.thrusterThrust = -force;
+    } else if (command == THRUSTER_OFF) {
+        doc.controls.thrusterThrust = 0.0;
+    } else {
+        return;  // not a thruster command: nothing changes, nothing to show
+    }
+    if (doc.ui->ConsoleIsOpen()) doc.ui->ShowThruster(command);
+}
