@@ -12,6 +12,7 @@
 #include "simulation/contact.h"
 #include "simulation/dynamic_state.h"
 #include "simulation/environment_record.h"
+#include "simulation/gaussian_random.h"
 
 constexpr int STATUS_TEXT_SIZE = 200;
 constexpr int DATA_FOLDER_SIZE = 4096;
@@ -38,6 +39,7 @@ struct CKLVNDoc {
     Mooring mooring;
     Camera camera;
     RandomSource random;
+    GaussianState gaussian;  // the spare normal deviate and the first-draw seeding
     char statusText[STATUS_TEXT_SIZE];
 
     // Where "Persist.kvn" and the .boat files live. Empty: the document reads and
