@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "boat/boat_defaults.h"
+#include "boat/hull_model.h"
+
+TEST(DeriveBoatQuantities, MotorboatDefaultsGiveTheKnownMassProperties) {
+    static BoatRecord b;
+    std::memset(&b, 0, sizeof b);
+    ApplyBoatDefaults(b, MOTORBOAT, true, 35);
+
+    EXPECT_NEAR(b.mass, 559.006, 0.0005);
+    EXPECT_DOUBLE_EQ(b.centerOfGravityFromTransom, 23.45);
+    EXPECT_NEAR(b.yawMomentOfInertia, 31673, 1);
+    EXPECT_DOUBLE_EQ(b.yawMomentOfInertia,
+                     b.mass / 12 * (24.5 * 24.5 + 8.925 * 8.925));  // 0.7 L, 0.7 B
+    EXPECT_NEAR(b.lateralUnderwaterArea, 127.27, 0.005);
+    EXPECT_DOUBLE_EQ(b.maxSpeedFps, 27.0924);
+    EXPECT_DOUBLE_EQ(b.waterlineLength, 35 * 0.9090909090909091);
+    EXPECT_DOUBLE_EQ(b.frontalUnderwaterArea, 0.5 * 4 * 12.75);
+    EXPECT_DOUBLE_EQ(b.maxThrust, 18000 * 0.057);
+
+    // Lever arms about the centre of gravity, positive towards the bow.
+    EXPECT_DOUBLE_EQ(b.propArmFromCenterOfGravity, 3 - 23.45);
+    EXPECT_DOUBLE_EQ(b.rudderArmFromCenterOfGravity, 2 - 23.45);
+    EXPECT_DOUBLE_EQ(b.bowThrusterArmFromCenterOfGravity, 30 - 23.45);
+    EXPECT_DOUBLE_EQ(b.centerOfPressureArm, 10.5 - 23.45);
+    EXPECT_DOUBLE_EQ(b.windCenterArm, 14.7 - 23.45);
+    EXPECT_EQ(b.windCenterFromCenterOfGravity, b.windCenterArm);
+    EXPECT_EQ(b.windCenterPointX, 0);
+}
+
+TEST(DeriveBoatQuantities, CentreOfGravityDependsOnTheType) {
+    static BoatRecord b;
+    std::memset(&b, 0, sizeof b);
+    ApplyBoatDefaults(b, SAILBOAT, true, 35);
+    EXPECT_DOUBLE_EQ(b.centerOfGravityFromTransom, 0.6 * 35);
+    ApplyBoatDefaults(b, HOUSEBOAT, true, 35);
+    EXPECT_DOUBLE_EQ(b.centerOfGravityFromTransom, 0.55 * 45);
+}
+
+TEST(DeriveBoatQuantities, ThrottleTableForIdlePowerOneFifth) {
+    static BoatRecord b;
+    std::memset(&b, 0, sizeof b);
+    b.idlePowerFactor = 0.2;
+    DeriveBoatQuantities(b, false);
+    const double ahead[8] = {0.2, 0.3143, 0.4286, 0.5429, 0.6571, 0.7714, 0.8857, 1.0};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_NEAR(b.throttlePowerTable[9 + k], ahead[k], 0.00005) << 9 + k;
+        EXPECT_EQ(b.throttlePowerTable[7 - k], -b.throttlePowerTable[9 + k]) << 7 - k;
+    }
+    EXPECT_EQ(b.throttlePowerTable[8], 0);
+    EXPECT_EQ(b.throttlePowerTable[16], 1.0);
+    EXPECT_EQ(b.throttlePowerTable[0], -1.0);
+}
+
+TEST(DeriveBoatQuantities, KeepsAStoredCoefficientBlockAndTheLinesUnlessAsked) {
+    static BoatRecord b;
+    std::memset(&b, 0, sizeof b);
+    ApplyBoatDefaults(b, MOTORBOAT, true, 35);
+    b.rotationalDrag = 12.5;  // tuned by the user
+    b.dockLineLength = 20;
+    b.weight = 20000;
+    DeriveBoatQuantities(b, false);
+    EXPECT_EQ(b.rotationalDrag, 12.5);
+    EXPECT_EQ(b.dockLineLength, 20);
+    EXPECT_EQ(b.lineSpringConstant, 1.24 * 18000 + 21000);
+
+    DeriveBoatQuantities(b, true);
+    EXPECT_EQ(b.rotationalDrag, 12.5);
+    EXPECT_EQ(b.dockLineLength, 52.5);
+    EXPECT_EQ(b.lineSpringConstant, 1.24 * 20000 + 21000);
+
+    b.advancedCoefficientsSet = 0;  // a fresh record gets the type defaults
+    DeriveBoatQuantities(b, false);
+    EXPECT_EQ(b.rotationalDrag, 8);
+    EXPECT_EQ(b.advancedCoefficientsSet, 1);
+}
