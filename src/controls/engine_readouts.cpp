@@ -6,10 +6,10 @@
 
 namespace {
 
-// The widest readout the text holds: seven characters and the terminator.
-// Max RPM goes up to 10000, so a real readout always fits whole; only a
-// damaged boat record gets near these limits.
-constexpr double RPM_READOUT_MAX = 9999999.0;
+// The widest readout the text holds: seven characters and the terminator, also
+// after rounding to tens. Max RPM goes up to 10000, so a real readout always
+// fits whole; only a damaged boat record gets near these limits.
+constexpr double RPM_READOUT_MAX = 9999990.0;
 constexpr double RPM_READOUT_MIN = -999999.0;
 
 int TruncateRpm(double rpm) {
