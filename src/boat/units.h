@@ -14,3 +14,9 @@ struct UnitFactors {
 
 // All six 1.0 for English units, the metric factors otherwise.
 UnitFactors UnitFactorsFor(bool metricUnits);
+
+struct CKLVNDoc;
+
+// The "English Units" / "Metric Units" commands: remembers the choice, sets the
+// six factors and writes the settings file.
+void SetDisplayUnits(CKLVNDoc& doc, bool metricUnits);
