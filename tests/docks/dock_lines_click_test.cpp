@@ -1,0 +1,202 @@
+#include "docks/dock_lines_click.h"
+
+#include <string>
+#include <utility>
+
+#include "docks/click_points.h"
+#include "mooring_fixture.h"
+
+class LineClickTest : public MooringTest {
+protected:
+    const std::pair<int, int> lineBeep = {1000, 100};
+
+    // Picks line i up at its cleat.
+    void PickUp(int i) {
+        ClickAt(Line(i).cleatX, Line(i).cleatY);
+        LineClick(doc, LINE_CLICK_LEFT);
+        ASSERT_EQ(Line(i).state, LINE_IN_HAND);
+    }
+};
+
+TEST_F(LineClickTest, PickUpAndMakeFastOnTheDockEdge) {
+    // Line 0's cleat is at (-5, -12); a click within the pick radius takes it.
+    ClickAt(-5.0 + 0.7, -12.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(0).state, LINE_IN_HAND);
+    EXPECT_EQ(doc.state.attachedLineCount, 1);
+    ASSERT_EQ(ui.beeps.size(), 1u);
+    EXPECT_EQ(ui.beeps[0], lineBeep);
+    ASSERT_EQ(ui.statusTexts.size(), 1u);
+    EXPECT_EQ(ui.statusTexts[0], "");
+
+    // The edge of the deck counts as inside.
+    ClickAt(-8.0, -10.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(0).state, LINE_SLACK);
+    EXPECT_DOUBLE_EQ(Line(0).attachX, -8.0);
+    EXPECT_DOUBLE_EQ(Line(0).attachY, -10.0);
+    EXPECT_DOUBLE_EQ(Line(0).attachZ, 1.51);
+    EXPECT_EQ(ui.beeps.size(), 2u);
+    EXPECT_EQ(ui.statusTexts.back(), "");
+    EXPECT_EQ(doc.state.attachedLineCount, 1);
+}
+
+TEST_F(LineClickTest, PilingWithinThreeRadiiLowerIndexWins) {
+    PickUp(8);  // cleat (5, -12)
+    // (13, 0) is 1 ft from piling 0 and 1 ft from piling 1.
+    ClickAt(13.0, 0.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(8).state, LINE_SLACK);
+    EXPECT_DOUBLE_EQ(Line(8).attachX, 12.0);
+    EXPECT_DOUBLE_EQ(Line(8).attachY, 0.0);
+    EXPECT_EQ(ui.statusTexts.back(), "Line 8 Attached to Piling 0    Type = 0");
+    EXPECT_EQ(ui.beeps.size(), 2u);
+
+    // 4.5 ft from piling 1 at water level still takes it; beyond does not.
+    PickUp(7);
+    ClickAt(18.5, 0.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(ui.statusTexts.back(), "Line 7 Attached to Piling 1    Type = 0");
+    PickUp(6);
+    ClickAt(18.51, 0.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(6).state, LINE_IN_HAND);
+    EXPECT_EQ(ui.statusTexts.back(), "");
+}
+
+TEST_F(LineClickTest, TooShortIsRefusedButBeeps) {
+    doc.boat.dockLineLength = 10.0;
+    SetUpLines(doc);
+    PickUp(8);  // 13.9 ft from piling 0
+    size_t beeps = ui.beeps.size();
+    ClickAt(12.0, 0.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(8).state, LINE_IN_HAND);
+    EXPECT_EQ(ui.beeps.size(), beeps + 1);
+    EXPECT_EQ(ui.statusTexts.back(), "");
+}
+
+TEST_F(LineClickTest, OpenWaterKeepsDockLinesInHandAndAnchorsTheAnchorLine) {
+    PickUp(1);
+    size_t beeps = ui.beeps.size();
+    ClickAt(40.0, 40.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(1).state, LINE_IN_HAND);
+    EXPECT_EQ(ui.beeps.size(), beeps);
+
+    PickUp(4);  // the anchor line, at the bow
+    EXPECT_EQ(Line(1).state, LINE_STOWED);
+    doc.mooring.clickDeckPoint = {40.0, 100.0};
+    doc.mooring.clickWaterPoint = {41.0, 101.0};
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(4).state, LINE_SLACK);
+    EXPECT_DOUBLE_EQ(Line(4).attachX, 41.0);
+    EXPECT_DOUBLE_EQ(Line(4).attachY, 101.0);
+    EXPECT_DOUBLE_EQ(Line(4).lineLength, 250.0);
+}
+
+TEST_F(LineClickTest, HardenLoosenAndCastOff) {
+    PickUp(0);
+    ClickAt(-9.0, -12.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    ASSERT_EQ(Line(0).state, LINE_SLACK);
+
+    // A right click on a slack line at full length changes nothing.
+    size_t beeps = ui.beeps.size();
+    ClickAt(-7.0, -12.0);  // on the line, midway
+    LineClick(doc, LINE_CLICK_RIGHT);
+    EXPECT_EQ(Line(0).state, LINE_SLACK);
+    EXPECT_EQ(ui.beeps.size(), beeps);
+
+    // Left click on the line hardens it to the span.
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(0).state, LINE_TAUT);
+    EXPECT_DOUBLE_EQ(Line(0).lineLength, 4.0);
+    EXPECT_EQ(ui.beeps.size(), beeps + 1);
+
+    // A hardened line ignores a plain left click; a right click loosens it.
+    LineClick(doc, LINE_CLICK_LEFT);
+    EXPECT_EQ(Line(0).state, LINE_TAUT);
+    EXPECT_EQ(ui.beeps.size(), beeps + 1);
+    LineClick(doc, LINE_CLICK_RIGHT);
+    EXPECT_EQ(Line(0).state, LINE_SLACK);
+    EXPECT_DOUBLE_EQ(Line(0).lineLength, 45.0);
+
+    // Shortened by the force step (it slipped), a right click lets it out.
+    Line(0).lineLength = 30.0;
+    LineClick(doc, LINE_CLICK_RIGHT);
+    EXPECT_DOUBLE_EQ(Line(0).lineLength, 45.0);
+
+    // Shift + right click at the attach point casts it off.
+    ClickAt(-9.0, -12.0);
+    LineClick(doc, LINE_CLICK_SHIFT_RIGHT);
+    EXPECT_EQ(Line(0).state, LINE_STOWED);
+    EXPECT_EQ(doc.state.attachedLineCount, 0);
+    EXPECT_EQ(ui.beeps.size(), beeps + 4);
+}
+
+TEST_F(LineClickTest, ShiftLeftLoosensAllAndLeavesTheStatusBarAlone) {
+    PickUp(0);
+    ClickAt(-9.0, -12.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    LineClick(doc, LINE_CLICK_LEFT);  // harden
+    ASSERT_EQ(Line(0).state, LINE_TAUT);
+    int texts = ui.statusTextCount;
+    size_t beeps = ui.beeps.size();
+    ClickAt(100.0, 100.0);
+    LineClick(doc, LINE_CLICK_SHIFT_LEFT);
+    EXPECT_EQ(Line(0).state, LINE_SLACK);
+    EXPECT_DOUBLE_EQ(Line(0).lineLength, 45.0);
+    EXPECT_EQ(ui.statusTextCount, texts);
+    EXPECT_EQ(ui.beeps.size(), beeps);
+}
+
+TEST_F(LineClickTest, HitLineAtCleatAttachAndAlongTheLine) {
+    PickUp(0);
+    ClickAt(-9.0, -12.0);
+    LineClick(doc, LINE_CLICK_LEFT);
+    doc.state.posY = 3.0;  // the boat has moved: the cleat is now at (-5, -9)
+    SetLineState(doc, 0, nullptr, LINE_TAUT);
+    ASSERT_DOUBLE_EQ(Line(0).span, 5.0);
+
+    ClickAt(0.0, 0.0);
+    doc.mooring.clickBoatPoint = {-5.0, -12.3};  // cleat, boat frame
+    EXPECT_TRUE(HitLine(doc, 0));
+    doc.mooring.clickBoatPoint = {100.0, 100.0};
+    doc.mooring.clickDeckPoint = {-9.0 + 0.7, -12.0};  // near the attach point
+    EXPECT_TRUE(HitLine(doc, 0));
+    doc.mooring.clickDeckPoint = {-7.0 + 0.6, -10.5 - 0.8};  // 1 ft off the middle
+    EXPECT_TRUE(HitLine(doc, 0));
+    doc.mooring.clickDeckPoint = {-7.0 + 0.9, -10.5 - 1.2};  // 1.5 ft off the middle
+    EXPECT_FALSE(HitLine(doc, 0));
+    doc.mooring.clickDeckPoint = {-1.0, -6.0};  // on the line's extension, beyond the cleat
+    EXPECT_FALSE(HitLine(doc, 0));
+}
+
+TEST(ClickPointsTest, TheRayIsCutAtTheThreeHeights) {
+    const double nearPoint[3] = {1.0, 2.0, 11.0};
+    const double farPoint[3] = {3.0, -2.0, -9.0};
+    PlanePoint atOne = CutSegmentAtHeight(nearPoint, farPoint, 1.0);
+    EXPECT_DOUBLE_EQ(atOne.x, 2.0);
+    EXPECT_DOUBLE_EQ(atOne.y, 0.0);
+    const double flatFar[3] = {5.0, 5.0, 11.0};
+    PlanePoint flat = CutSegmentAtHeight(nearPoint, flatFar, 1.0);
+    EXPECT_DOUBLE_EQ(flat.x, 1.0);
+    EXPECT_DOUBLE_EQ(flat.y, 2.0);
+
+    auto doc = std::make_unique<CKLVNDoc>();
+    ClearDocument(*doc);
+    doc->boat.freeboardHeight = 6.0;
+    doc->dock.deckHeight = 1.5;
+    doc->state.posX = 100.0;
+    doc->state.posY = 50.0;
+    doc->state.hullAngleDeg = 90.0;  // bow west: boat x (starboard) points north
+    SetClickPoints(*doc, nearPoint, farPoint);
+    EXPECT_DOUBLE_EQ(doc->mooring.clickBoatPoint.x, 1.5);
+    EXPECT_DOUBLE_EQ(doc->mooring.clickBoatPoint.y, 1.0);
+    // Deck cut in the boat frame (1.95, 0.1), water cut (2.1, -0.2).
+    EXPECT_NEAR(doc->mooring.clickDeckPoint.x, 100.0 - 0.1, 1e-5);
+    EXPECT_NEAR(doc->mooring.clickDeckPoint.y, 50.0 + 1.95, 1e-5);
+    EXPECT_NEAR(doc->mooring.clickWaterPoint.x, 100.0 + 0.2, 1e-5);
+    EXPECT_NEAR(doc->mooring.clickWaterPoint.y, 50.0 + 2.1, 1e-5);
+}
