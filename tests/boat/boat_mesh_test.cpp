@@ -1,0 +1,111 @@
+#include "boat/boat_mesh.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "boat/boat_defaults.h"
+#include "boat/hull_model.h"
+
+namespace {
+
+constexpr int UNTOUCHED = 777;
+
+// A default boat's outline and mesh, on a record whose face list was full of
+// a marker beforehand.
+BoatRecord& MeshOfDefaultBoat(int type) {
+    static BoatRecord boat;
+    std::memset(&boat, 0, sizeof boat);
+    for (int f = 0; f < MESH_FACE_ENTRIES; ++f) boat.meshFaces[f] = UNTOUCHED;
+    ApplyBoatDefaults(boat, type, true, 35);
+    BuildOutline(boat);
+    BuildBoatMesh(boat);
+    return boat;
+}
+
+void ExpectVertex(const BoatRecord& b, int v, double lateral, double longitudinal, double height) {
+    EXPECT_DOUBLE_EQ(b.meshVertices[v][MESH_LATERAL], lateral) << "vertex " << v;
+    EXPECT_DOUBLE_EQ(b.meshVertices[v][MESH_LONGITUDINAL], longitudinal) << "vertex " << v;
+    EXPECT_DOUBLE_EQ(b.meshVertices[v][MESH_HEIGHT], height) << "vertex " << v;
+}
+
+}  // namespace
+
+TEST(BoatMesh, MotorboatTableAndFaces) {
+    const BoatRecord& b = MeshOfDefaultBoat(MOTORBOAT);
+    EXPECT_EQ(b.meshVertexCount, 41);
+    ExpectVertex(b, 0, 0.0, 0.2385, 3.3162);
+    ExpectVertex(b, 16, -0.3196, 0.8124, 1.0);
+    ExpectVertex(b, 28, 0.2408, 0.5632, 3.0152);
+    ExpectVertex(b, 40, -0.3793, 0.2417, 1.0);
+    EXPECT_EQ(b.meshCabinStart, 0.2417);
+
+    // The port half mirrors the starboard half of the flybridge.
+    for (int v = 1; v <= 6; ++v) {
+        EXPECT_EQ(b.meshVertices[v + 9][0], -b.meshVertices[v][0]) << v;
+        EXPECT_EQ(b.meshVertices[v + 9][1], b.meshVertices[v][1]) << v;
+    }
+
+    const int expected[MESH_FACE_ENTRIES] = {
+        11, 10, 12, 0,  3,  1,  2,  2,  1,  0,  10, 11, -1, -1, 2,  4,  3,  5,  12, 14, 11,
+        13, 21, 22, 23, 24, 17, 18, 19, 20, 29, 30, 31, 32, 25, 26, 27, 28, 4,  6,  5,  7,
+        14, 15, 13, 4,  6,  15, 13, -1, -1, -1, 6,  8,  7,  9,  15, 16, 33, 34, 35, 36, 37,
+        38, 39, 40, 33, 40, 39, 34, 37, 36, 35, 38, 34, 39, 38, 35, 33, 40, 37, 36};
+    for (int f = 0; f < MESH_FACE_ENTRIES; ++f) {
+        const int want = expected[f] < 0 ? UNTOUCHED : expected[f];
+        EXPECT_EQ(b.meshFaces[f], want) << "face entry " << f;
+    }
+}
+
+TEST(BoatMesh, SailboatCabinFollowsTheHull) {
+    const BoatRecord& b = MeshOfDefaultBoat(SAILBOAT);
+    const int stations[5] = {408, 5, 28, 60, 144};
+    for (int s = 0; s < 5; ++s) EXPECT_EQ(b.meshStations[MESH_STATION_FIRST + s], stations[s]);
+    EXPECT_EQ(b.meshStations[MESH_SAIL_EXTRA_STATION], 95);
+    const int rigStations[5] = {36, 58, 80, 102, 124};
+    for (int n = 0; n < 5; ++n)
+        EXPECT_EQ(b.meshStations[MESH_RIG_STATION_FIRST + n], rigStations[n]);
+    EXPECT_EQ(b.meshStations[MESH_OUTLINE_LOOP_COUNT], 140);
+    EXPECT_EQ(b.meshStations[MESH_CABIN_BLOCK_COUNT], 146);
+    EXPECT_EQ(b.meshVertexCount, 154);
+
+    for (int i = 5; i <= 144; ++i)
+        ExpectVertex(b, i - 5, 0.66 * b.hullOutlineY[i], b.hullOutlineX[i], 1.0);
+    for (int n = 0; n < 5; ++n) {
+        const int i = rigStations[n] + 5;
+        EXPECT_EQ(b.sailRigPoints[n][0], 0.66 * b.hullOutlineY[i]) << n;
+        EXPECT_EQ(b.sailRigPoints[n][1], b.hullOutlineX[i]) << n;
+    }
+
+    // The aft block: corners from vertices 0 and 23 and their mirror images.
+    const double x0 = b.meshVertices[0][0], y0 = b.meshVertices[0][1];
+    const double x23 = b.meshVertices[23][0], y23 = b.meshVertices[23][1];
+    ExpectVertex(b, 140, -x23, y23, 1.0);
+    ExpectVertex(b, 141, -x0, y0, 1.0);
+    ExpectVertex(b, 142, -x23, y23, 0.3);
+    ExpectVertex(b, 143, -x0, y0, 0.3);
+    ExpectVertex(b, 144, x23, y23, 0.3);
+    ExpectVertex(b, 145, x0, y0, 0.3);
+    const int faces[24] = {141, 143, 142, 140, 23,  144, 145, 0,   142, 144, 23, 140,
+                           145, 143, 141, 0,   143, 145, 144, 142, 141, 0,   23, 140};
+    for (int e = 0; e < 24; ++e) EXPECT_EQ(b.meshFaces[58 + e], faces[e]) << 58 + e;
+    for (int e = 0; e < 58; ++e) EXPECT_EQ(b.meshFaces[e], UNTOUCHED) << e;
+
+    // Mast step and hatch 1.71 ft above a 3 ft deck.
+    const double h = 1.71 / 3 + 1;
+    ExpectVertex(b, 146, -0.1, 0.74, h);
+    ExpectVertex(b, 148, 0.1, 0.683, h);
+    ExpectVertex(b, 151, 0.15, b.meshVertices[24][1] + 0.1001, h);
+    ExpectVertex(b, 153, -0.15, b.meshVertices[24][1], h);
+}
+
+TEST(BoatMesh, HouseboatHasTwoDeckVertices) {
+    const BoatRecord& b = MeshOfDefaultBoat(HOUSEBOAT);
+    const int stations[5] = {408, 23, 65, 120, 128};
+    for (int s = 0; s < 5; ++s) EXPECT_EQ(b.meshStations[MESH_STATION_FIRST + s], stations[s]);
+    EXPECT_EQ(b.meshStations[MESH_OUTLINE_LOOP_COUNT], 0);
+    EXPECT_EQ(b.meshVertexCount, 2);
+    ExpectVertex(b, 0, -0.9 * b.hullOutlineY[2], b.hullOutlineX[2], 1.0);
+    ExpectVertex(b, 1, -b.hullOutlineY[20], b.hullOutlineX[20], 1.0);
+    for (int f = 0; f < MESH_FACE_ENTRIES; ++f) EXPECT_EQ(b.meshFaces[f], UNTOUCHED) << f;
+}
