@@ -1,6 +1,116 @@
-#include <cstdio>
+// kelvane-sim: runs the real document headless from a script and prints an
+// exact CSV trace of the boat's motion.
+//
+//   kelvane-sim [--status] SCRIPT
+//
+// The document is built as the program's start-up builds it, from settings
+// made by the script's header instead of a settings file; no file is read or
+// written unless a command asks. Errors go to stderr with exit status 2, and
+// then nothing is printed on stdout.
 
-int main() {
-    std::puts("kelvane-sim: not built yet");
-    return 0;
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "document/document.h"
+#include "document/startup.h"
+#include "script_reader.h"
+#include "simulation/gaussian_random.h"
+#include "simulation/step.h"
+#include "trace.h"
+
+namespace {
+
+constexpr int EXIT_SCRIPT_ERROR = 2;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "kelvane-sim: %s\n", message.c_str());
+    return EXIT_SCRIPT_ERROR;
+}
+
+bool ApplyHeader(const Script& script, bool afterStartUp, ScriptContext& context,
+                 const std::string& path, std::string& error) {
+    for (const HeaderAction& header : script.header) {
+        if (header.afterStartUp != afterStartUp) continue;
+        std::string what;
+        if (!header.action(context, what)) {
+            error = path + ":" + std::to_string(header.line) + ": " + what;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Start-up as the program runs it with a settings file saying what the header
+// says: defaults, the header's settings, the working copy of the environment,
+// then the in-memory bring-up. The view's creation then enables mouse input.
+bool StartUp(const Script& script, ScriptContext& context, const std::string& path,
+             std::string& error) {
+    CKLVNDoc& doc = context.doc;
+    ClearDocument(doc);
+    ApplySettingsDefaults(doc);
+    doc.boatPresent = false;
+    doc.dataFolder[0] = '\0';
+    if (!ApplyHeader(script, false, context, path, error)) return false;
+    doc.env = doc.settings.envSettingsPersisted;
+    SeedSimulationRandom(doc, script.seed);
+    BringUpDocument(doc);
+    SetRunState(doc, 0, 1);
+    return ApplyHeader(script, true, context, path, error);
+}
+
+bool Run(const Script& script, ScriptContext& context, const std::string& path, bool withStatus,
+         std::string& error) {
+    CKLVNDoc& doc = context.doc;
+    AppendTraceHeader(context.output, withStatus);
+    std::size_t next = 0;
+    for (long long call = 0; call < script.steps; ++call) {
+        for (; next < script.timeline.size() && script.timeline[next].step == call; ++next) {
+            std::string what;
+            if (!script.timeline[next].action(context, what)) {
+                error = path + ":" + std::to_string(script.timeline[next].line) + ": " + what;
+                return false;
+            }
+        }
+        bool ranContacts = doc.state.running != 0;
+        doc.contact.firstPassContactCount = 0;
+        Step(doc);
+        if ((call + 1) % script.every == 0) {
+            int contacts = ranContacts ? doc.contact.firstPassContactCount : 0;
+            AppendTraceRow(context.output, doc, call + 1, contacts, withStatus);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool withStatus = false;
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--status") == 0) {
+            withStatus = true;
+        } else if (argv[i][0] == '-' || !path.empty()) {
+            return Fail(std::string("unexpected argument '") + argv[i] +
+                        "'\nusage: kelvane-sim [--status] SCRIPT");
+        } else {
+            path = argv[i];
+        }
+    }
+    if (path.empty()) return Fail("usage: kelvane-sim [--status] SCRIPT");
+
+    Script script;
+    std::string error;
+    if (!ReadScript(path, script, error)) return Fail(error);
+
+    auto doc = std::make_unique<CKLVNDoc>();
+    std::string output;
+    ScriptContext context = {*doc, output};
+    if (!StartUp(script, context, path, error)) return Fail(error);
+    if (!Run(script, context, path, withStatus, error)) return Fail(error);
+
+    std::fwrite(output.data(), 1, output.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }
