@@ -61,30 +61,32 @@ static int PilingNear(const CKLVNDoc& doc, PlanePoint p) {
     return -1;
 }
 
-// A line in hand is made fast where the click meets a dock deck, else to a
-// piling near the click, else (the anchor line only) to the bottom. A line too
-// short to reach still beeps and stays in hand.
-static void MakeFast(CKLVNDoc& doc, int i, char* text, int textSize) {
+// A dock deck under the click comes first, then a piling near it, then (the
+// anchor line only) the bottom. A refused line still beeps.
+bool MakeFastAtClick(CKLVNDoc& doc, int i, char* text, int textSize) {
     const Mooring& mooring = doc.mooring;
     if (InsideDockRect(doc, mooring.clickDeckPoint)) {
-        SetLineState(doc, i, &mooring.clickDeckPoint, LINE_SLACK);
+        bool madeFast = SetLineState(doc, i, &mooring.clickDeckPoint, LINE_SLACK);
         LineBeep(doc);
-        return;
+        return madeFast;
     }
     int piling = PilingNear(doc, mooring.clickWaterPoint);
     if (piling >= 0) {
         PlanePoint centre = {doc.dock.pilings[piling].x, doc.dock.pilings[piling].y};
-        if (SetLineState(doc, i, &centre, LINE_SLACK)) {
+        bool madeFast = SetLineState(doc, i, &centre, LINE_SLACK);
+        if (madeFast) {
             std::snprintf(text, textSize, "Line %i Attached to Piling %i    Type = %i", i, piling,
                           0);
         }
         LineBeep(doc);
-        return;
+        return madeFast;
     }
     if (i == ANCHOR_LINE_INDEX) {
-        SetLineState(doc, i, &mooring.clickWaterPoint, LINE_SLACK);
+        bool madeFast = SetLineState(doc, i, &mooring.clickWaterPoint, LINE_SLACK);
         LineBeep(doc);
+        return madeFast;
     }
+    return false;
 }
 
 // What one line does with the click, by the state it has when it is reached.
@@ -99,7 +101,7 @@ static void ClickOneLine(CKLVNDoc& doc, int i, int action, char* text, int textS
             }
             break;
         case LINE_IN_HAND:
-            if (action == LINE_CLICK_LEFT) MakeFast(doc, i, text, textSize);
+            if (action == LINE_CLICK_LEFT) MakeFastAtClick(doc, i, text, textSize);
             break;
         case LINE_SLACK:
             if (action == LINE_CLICK_LEFT && HitLine(doc, i)) {

@@ -14,6 +14,12 @@ enum LineClickAction {
 // line between them.
 bool HitLine(CKLVNDoc& doc, int i);
 
+// Makes line i, in hand, fast where the last click meets a dock deck, a
+// piling or (the anchor line only) the bottom, and beeps; a line too short to
+// reach stays in hand. The piling message, if any, goes into text. Returns
+// whether the line was made fast.
+bool MakeFastAtClick(CKLVNDoc& doc, int i, char* text, int textSize);
+
 // Works the lines with the last click (LineClickAction), beeps for each line
 // it changes and writes the resulting text to the status bar.
 void LineClick(CKLVNDoc& doc, int action);
