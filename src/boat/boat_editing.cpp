@@ -21,18 +21,6 @@ constexpr double FENDER_DIAMETER_MIN = 0.5;
 constexpr double TWIN_PROP_DIST_MIN = 1.0;
 constexpr double DRIVE_RUDDER_AREA_LIMIT = 0.5;  // ft²: a drive's small fin, an inboard's least
 
-// Centre of gravity from the transom, as a fraction of the length.
-double GravityFraction(int boatType) {
-    switch (boatType) {
-        case SAILBOAT:
-            return 0.6;
-        case HOUSEBOAT:
-            return 0.55;
-        default:
-            return 0.67;
-    }
-}
-
 void CopyName(char* to, std::size_t toSize, const char* from) {
     std::memset(to, 0, toSize);
     std::size_t length = strnlen(from, BOAT_NAME_MAX_CHARS);
@@ -171,7 +159,7 @@ void CheckRudder(CKLVNDoc& doc, BoatRecord& r) {
 void CheckBowThruster(CKLVNDoc& doc, BoatRecord& r) {
     if (!r.hasBowThruster) return;
     double L = r.lengthOverall;
-    double G = GravityFraction(r.boatType) * L;
+    double G = CenterOfGravityFraction(r.boatType) * L;
     if (r.bowThrusterDistFromTransom > L) {
         ReportOutOfRange(doc, "Bow Thruster dist from transom set to max");
         r.bowThrusterDistFromTransom = G + 0.5 * (L - G);

@@ -1,0 +1,184 @@
+#include "boat/boat_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../document/temp_folder.h"
+#include "boat/boat_record_bytes.h"
+#include "default_boat.h"
+
+namespace {
+
+std::vector<unsigned char> BytesOf(const BoatRecord& boat) {
+    std::vector<unsigned char> bytes(BOAT_RECORD_SIZE);
+    BoatRecordToBytes(boat, bytes.data());
+    return bytes;
+}
+
+double LittleEndianDouble(const std::vector<unsigned char>& bytes, std::size_t offset) {
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[offset + i];
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::int32_t LittleEndianInt(const std::vector<unsigned char>& bytes, std::size_t offset) {
+    std::uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i) bits = (bits << 8) | bytes[offset + i];
+    return static_cast<std::int32_t>(bits);
+}
+
+}  // namespace
+
+TEST(BoatFile, DefaultBoatOfEachTypeRoundTripsByteIdentical) {
+    TempFolder folder;
+    for (int type : BOAT_TYPES) {
+        const BoatRecord& boat = DocumentWithDefaultBoat(type).boat;
+        EXPECT_TRUE(BoatRecordIsSound(boat)) << "type " << type;
+
+        std::string path = folder.File("boat" + std::to_string(type) + ".boat");
+        ASSERT_EQ(WriteBoatFile(path.c_str(), boat), RECORD_FILE_WHOLE);
+        std::vector<unsigned char> onDisk = TempFolder::ReadBytes(path);
+        ASSERT_EQ(onDisk.size(), BOAT_RECORD_SIZE);
+        EXPECT_EQ(onDisk, BytesOf(boat));
+
+        auto loaded = std::make_unique<BoatRecord>();
+        ASSERT_EQ(LoadBoatFile(path.c_str(), *loaded), BOAT_FILE_LOADED) << "type " << type;
+        EXPECT_EQ(BytesOf(*loaded), onDisk);
+    }
+    // Only the three boat files: no temporary file is left behind.
+    EXPECT_EQ(folder.Entries(),
+              (std::vector<std::string>{"boat0.boat", "boat1.boat", "boat2.boat"}));
+}
+
+TEST(BoatFile, RealsAreLittleEndianDoublesAtTheirOffsets) {
+    TempFolder folder;
+    const BoatRecord& boat = DocumentWithDefaultBoat(MOTORBOAT).boat;
+    std::string path = folder.File("m.boat");
+    ASSERT_EQ(WriteBoatFile(path.c_str(), boat), RECORD_FILE_WHOLE);
+    std::vector<unsigned char> b = TempFolder::ReadBytes(path);
+    ASSERT_EQ(b.size(), BOAT_RECORD_SIZE);
+
+    EXPECT_EQ(LittleEndianDouble(b, 6928), 35.0);              // lengthOverall
+    EXPECT_EQ(LittleEndianDouble(b, 6944), 12.75);             // beam
+    EXPECT_EQ(LittleEndianDouble(b, 7032), 18000.0);           // weight
+    EXPECT_EQ(LittleEndianDouble(b, 7944), 15.0);              // maxSpeedKnots
+    EXPECT_EQ(LittleEndianDouble(b, 7976), 90.0);              // startHeading
+    EXPECT_EQ(LittleEndianDouble(b, 16), 8.0);                 // rotationalDrag
+    EXPECT_NEAR(LittleEndianDouble(b, 7040), 559.006, 0.001);  // mass
+    EXPECT_EQ(LittleEndianInt(b, 7112), 1);                    // engineCount
+    EXPECT_EQ(LittleEndianInt(b, 7120), -1);                   // propRotation
+    EXPECT_EQ(LittleEndianInt(b, 160), 1);                     // advancedCoefficientsSet
+    EXPECT_STREQ(reinterpret_cast<const char*>(&b[164]), "New_Motorboat");
+    // Gaps carry zeros.
+    for (std::size_t offset : {236u, 7117u, 7473u, 7564u, 7985u, 41528u, 46917u}) {
+        EXPECT_EQ(b[offset], 0) << offset;
+    }
+}
+
+TEST(BoatFile, MissingShortAndLongFiles) {
+    TempFolder folder;
+    const BoatRecord& boat = DocumentWithDefaultBoat(SAILBOAT).boat;
+    auto record = std::make_unique<BoatRecord>(boat);
+    const std::vector<unsigned char> before = BytesOf(*record);
+
+    EXPECT_EQ(LoadBoatFile(folder.File("none.boat").c_str(), *record), BOAT_FILE_CANNOT_OPEN);
+
+    std::vector<unsigned char> hundred(100, 0x41);
+    TempFolder::WriteBytes(folder.File("short.boat"), hundred.data(), hundred.size());
+    EXPECT_EQ(LoadBoatFile(folder.File("short.boat").c_str(), *record), BOAT_FILE_CORRUPTED);
+
+    // One byte short of a record.
+    std::vector<unsigned char> almost = BytesOf(DocumentWithDefaultBoat(HOUSEBOAT).boat);
+    almost.pop_back();
+    TempFolder::WriteBytes(folder.File("almost.boat"), almost.data(), almost.size());
+    EXPECT_EQ(LoadBoatFile(folder.File("almost.boat").c_str(), *record), BOAT_FILE_CORRUPTED);
+    EXPECT_EQ(BytesOf(*record), before) << "a failed load must leave the record alone";
+
+    // A longer file is read from its first record.
+    std::vector<unsigned char> longer = BytesOf(DocumentWithDefaultBoat(HOUSEBOAT).boat);
+    const std::vector<unsigned char> houseboat = longer;
+    longer.resize(longer.size() + 500, 0xEE);
+    TempFolder::WriteBytes(folder.File("long.boat"), longer.data(), longer.size());
+    EXPECT_EQ(LoadBoatFile(folder.File("long.boat").c_str(), *record), BOAT_FILE_LOADED);
+    EXPECT_EQ(BytesOf(*record), houseboat);
+}
+
+TEST(BoatFile, RecordsTheSimulationCannotUseCountAsCorrupted) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Damage {
+        const char* what;
+        std::function<void(BoatRecord&)> apply;
+    };
+    const Damage damages[] = {
+        {"no segments", [](BoatRecord& b) { b.speedCurve.segmentCount = 0; }},
+        {"11 segments", [](BoatRecord& b) { b.speedCurve.segmentCount = 11; }},
+        {"201 mesh vertices", [](BoatRecord& b) { b.meshVertexCount = 201; }},
+        {"negative mesh vertices", [](BoatRecord& b) { b.meshVertexCount = -1; }},
+        {"face index 200", [](BoatRecord& b) { b.meshFaces[40] = 200; }},
+        {"negative face index", [](BoatRecord& b) { b.meshFaces[0] = -5; }},
+        {"station past the table", [](BoatRecord& b) { b.meshStations[2] = 419; }},
+        {"cabin point past the table", [](BoatRecord& b) { b.meshCabinStartPoint = 419; }},
+        {"widest index 418", [](BoatRecord& b) { b.hullOutlineWidestIndex = 418; }},
+        {"boat type 3", [](BoatRecord& b) { b.boatType = 3; }},
+        {"boat type -1", [](BoatRecord& b) { b.boatType = -1; }},
+        {"engine type 2", [](BoatRecord& b) { b.engineType = 2; }},
+        {"no engines", [](BoatRecord& b) { b.engineCount = 0; }},
+        {"three engines", [](BoatRecord& b) { b.engineCount = 3; }},
+        {"slip index 6", [](BoatRecord& b) { b.savedSlipSizeIndex = 6; }},
+        {"name without NUL",
+         [](BoatRecord& b) { std::memset(b.boatName, 'x', sizeof b.boatName); }},
+        {"NaN beam", [nan](BoatRecord& b) { b.beam = nan; }},
+        {"infinite hull point", [inf](BoatRecord& b) { b.hullPoints[200].r = inf; }},
+        {"NaN coefficient", [nan](BoatRecord& b) { b.lineSlipFactor = nan; }},
+        {"NaN slip width", [nan](BoatRecord& b) { b.savedCustomSlip[0] = nan; }},
+        {"zero weight", [](BoatRecord& b) { b.weight = 0.0; }},
+        {"zero mass", [](BoatRecord& b) { b.mass = 0.0; }},
+        {"negative inertia", [](BoatRecord& b) { b.yawMomentOfInertia = -1.0; }},
+        {"zero length", [](BoatRecord& b) { b.lengthOverall = 0.0; }},
+        {"zero max speed", [](BoatRecord& b) { b.maxSpeedKnots = 0.0; }},
+        {"zero max speed ft/s", [](BoatRecord& b) { b.maxSpeedFps = 0.0; }},
+        {"idle power 1", [](BoatRecord& b) { b.idlePowerFactor = 1.0; }},
+        {"curve x repeats",
+         [](BoatRecord& b) { b.speedCurve.points[3][0] = b.speedCurve.points[2][0]; }},
+        {"curve x falls", [](BoatRecord& b) { b.speedCurve.points[5][0] = 0.1; }},
+    };
+    for (int type : BOAT_TYPES) {
+        const BoatRecord& sound = DocumentWithDefaultBoat(type).boat;
+        auto damaged = std::make_unique<BoatRecord>();
+        auto target = std::make_unique<BoatRecord>();
+        for (const Damage& d : damages) {
+            *damaged = sound;
+            d.apply(*damaged);
+            std::vector<unsigned char> bytes = BytesOf(*damaged);
+            std::memset(target.get(), 0, sizeof *target);
+            EXPECT_EQ(DecodeBoatFile(bytes.data(), bytes.size(), *target), BOAT_FILE_CORRUPTED)
+                << d.what << ", type " << type;
+            EXPECT_EQ(target->lengthOverall, 0.0) << "the record changed on " << d.what;
+        }
+        // Unused curve points past the last segment are not looked at.
+        *damaged = sound;
+        damaged->speedCurve.points[10][0] = -3.0;
+        std::vector<unsigned char> bytes = BytesOf(*damaged);
+        EXPECT_EQ(DecodeBoatFile(bytes.data(), bytes.size(), *target), BOAT_FILE_LOADED);
+    }
+}
+
+TEST(BoatFile, UsableBoatNames) {
+    for (const char* good : {"A", "Mary Jane", "1234567890123456", "a..b", "...", "Boat_2 (old)"}) {
+        EXPECT_TRUE(IsUsableBoatName(good)) << good;
+    }
+    for (const char* bad : {"", ".", "..", "../x", "a/b", "/abs", "a\\b", "12345678901234567",
+                            "tab\there", "bell\a", "new\nline", "del\x7f", "caf\xc3\xa9"}) {
+        EXPECT_FALSE(IsUsableBoatName(bad)) << bad;
+    }
+}

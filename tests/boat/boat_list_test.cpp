@@ -1,0 +1,104 @@
+#include "boat/boat_list.h"
+
+#include <gtest/gtest.h>
+
+#include "../document/file_document.h"
+#include "document/settings_file.h"
+
+namespace {
+
+void ListNames(CKLVNDoc& doc, std::initializer_list<const char*> names) {
+    for (const char* name : names) AddBoatNameToList(doc.settings, name);
+}
+
+}  // namespace
+
+TEST(BoatList, AddKeepsOrderFindsListedNamesAndRefusesWhenFull) {
+    FileDocument f;
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
+
+    EXPECT_EQ(AddBoatName(doc, "Alpha"), 0);
+    EXPECT_EQ(AddBoatName(doc, "Bravo"), 1);
+    EXPECT_EQ(doc.settings.currentBoatIndex, 1);
+    // A listed name keeps its slot and changes nothing; the match is exact.
+    EXPECT_EQ(AddBoatName(doc, "Alpha"), 0);
+    EXPECT_EQ(doc.settings.currentBoatIndex, 1);
+    EXPECT_EQ(doc.settings.boatCount, 2);
+    EXPECT_EQ(AddBoatName(doc, "alpha"), 2);
+
+    // The settings file follows the list.
+    auto stored = std::make_unique<SettingsRecord>();
+    ASSERT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
+    EXPECT_EQ(stored->boatCount, 3);
+    EXPECT_STREQ(stored->boatNames[2], "alpha");
+    EXPECT_EQ(stored->currentBoatIndex, 2);
+
+    for (int i = 3; i < 16; ++i) {
+        EXPECT_EQ(AddBoatName(doc, ("Boat " + std::to_string(i)).c_str()), i);
+    }
+    EXPECT_EQ(AddBoatName(doc, "Another"), -1);
+    EXPECT_EQ(AddBoatName(doc, "Alpha"), -1) << "a full list refuses even a listed name";
+    EXPECT_EQ(doc.settings.boatCount, 16);
+
+    // A name that does not fit a slot is refused rather than cut.
+    FileDocument g;
+    g.StartUpFresh();
+    EXPECT_EQ(AddBoatNameToList(g.doc->settings, "12345678901234567890"), -1);
+    EXPECT_EQ(g.doc->settings.boatCount, 0);
+}
+
+TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
+    FileDocument f;
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
+    SettingsRecord& s = doc.settings;
+
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0], "No boats on file:\n\nOperation aborted");
+
+    ListNames(doc, {"A", "B", "C", "D"});
+    s.currentBoatIndex = 2;  // C
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);
+    EXPECT_EQ(s.boatCount, 3);
+    EXPECT_EQ(f.Slot(0), "B");
+    EXPECT_EQ(f.Slot(2), "D");
+    EXPECT_EQ(f.Slot(3), " ... ");
+    EXPECT_EQ(s.currentBoatIndex, 1) << "still C";
+
+    EXPECT_EQ(RemoveBoatName(doc, 2), 0);  // D, after the current boat
+    EXPECT_EQ(s.currentBoatIndex, 1);
+    EXPECT_EQ(f.Slot(2), " ... ");
+
+    f.ui.messages.clear();
+    EXPECT_EQ(RemoveBoatName(doc, 16), -1);
+    EXPECT_EQ(RemoveBoatName(doc, 5), -1) << "not a listed slot: nothing may be blanked";
+    EXPECT_EQ(RemoveBoatName(doc, -1), -1);
+    EXPECT_EQ(f.ui.messages.size(), 3u);
+    EXPECT_EQ(f.ui.messages[0], "Out of Range error\n\nInvalid boat name index");
+    EXPECT_EQ(s.boatCount, 2);
+    EXPECT_EQ(f.Slot(0), "B");
+    EXPECT_EQ(f.Slot(1), "C");
+}
+
+TEST(BoatList, SelectionListShowsTheListedNames) {
+    FileDocument f;
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
+    BoatSelectionList list;
+    FillSelectionList(doc, list);
+    EXPECT_EQ(list.count, 0);
+    EXPECT_EQ(list.chosen, -1);
+
+    ListNames(doc, {"First", "Sixteen_chars_ok", "Third"});
+    doc.settings.currentBoatIndex = 1;
+    FillSelectionList(doc, list);
+    EXPECT_EQ(list.count, 3);
+    EXPECT_EQ(list.initialSelection, 1);
+    EXPECT_STREQ(list.names[0], "First");
+    EXPECT_STREQ(list.names[1], "Sixteen_chars_ok");
+    EXPECT_STREQ(list.names[2], "Third");
+    EXPECT_STREQ(list.names[3], "");
+    EXPECT_EQ(list.chosen, -1);
+}
