@@ -19,6 +19,13 @@ PlanePoint BoatToWorld(const CKLVNDoc& doc, PlanePoint p) {
             doc.state.posY + p.x * std::sin(phi) + p.y * std::cos(phi)};
 }
 
+PlanePoint WorldToBoat(const CKLVNDoc& doc, PlanePoint w) {
+    double phi = DEG_TO_RAD * doc.state.hullAngleDeg;
+    double dx = w.x - doc.state.posX;
+    double dy = w.y - doc.state.posY;
+    return {dx * std::cos(phi) + dy * std::sin(phi), -dx * std::sin(phi) + dy * std::cos(phi)};
+}
+
 void SetClickPoints(CKLVNDoc& doc, const double nearPoint[3], const double farPoint[3]) {
     Mooring& mooring = doc.mooring;
     mooring.clickBoatPoint = CutSegmentAtHeight(nearPoint, farPoint, doc.boat.freeboardHeight);

@@ -14,5 +14,7 @@ PlanePoint CutSegmentAtHeight(const double nearPoint[3], const double farPoint[3
 // world.
 void SetClickPoints(CKLVNDoc& doc, const double nearPoint[3], const double farPoint[3]);
 
-// A boat-frame point carried into the world at the boat's present pose.
+// A boat-frame point carried into the world at the boat's present pose, and
+// back.
 PlanePoint BoatToWorld(const CKLVNDoc& doc, PlanePoint boatPoint);
+PlanePoint WorldToBoat(const CKLVNDoc& doc, PlanePoint worldPoint);

@@ -199,4 +199,7 @@ TEST(ClickPointsTest, TheRayIsCutAtTheThreeHeights) {
     EXPECT_NEAR(doc->mooring.clickDeckPoint.y, 50.0 + 1.95, 1e-5);
     EXPECT_NEAR(doc->mooring.clickWaterPoint.x, 100.0 + 0.2, 1e-5);
     EXPECT_NEAR(doc->mooring.clickWaterPoint.y, 50.0 + 2.1, 1e-5);
+    PlanePoint back = WorldToBoat(*doc, doc->mooring.clickWaterPoint);
+    EXPECT_NEAR(back.x, 2.1, 1e-9);
+    EXPECT_NEAR(back.y, -0.2, 1e-9);
 }
