@@ -1,0 +1,45 @@
+# The desktop program: a Qt 6 window around a fixed-function OpenGL view.
+# Included by the top CMakeLists when KELVANE_GUI is on.
+
+set(CMAKE_AUTOMOC ON)
+find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGLWidgets Test)
+set(OpenGL_GL_PREFERENCE GLVND)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+
+# The view and the scene drawing, shared by the program, its tests and the
+# render benchmark.
+file(GLOB KELVANE_RENDER_SOURCES CONFIGURE_DEPENDS src/render/*.cpp src/render/*.h)
+add_library(kelvane_render STATIC ${KELVANE_RENDER_SOURCES})
+target_link_libraries(kelvane_render PUBLIC kelvane_core Qt6::Widgets Qt6::OpenGLWidgets
+  OpenGL::GL OpenGL::GLU)
+
+# The shell: main window, status bar, message boxes and (later) the dialogs.
+file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.h
+  src/dialogs/*.cpp src/dialogs/*.h)
+list(FILTER KELVANE_SHELL_SOURCES EXCLUDE REGEX ".*/src/app/main\\.cpp$")
+add_library(kelvane_shell STATIC ${KELVANE_SHELL_SOURCES})
+target_link_libraries(kelvane_shell PUBLIC kelvane_render)
+
+add_executable(kelvane src/app/main.cpp)
+target_link_libraries(kelvane PRIVATE kelvane_shell)
+
+# GUI tests: they open real windows, so ctest runs them under Xvfb
+# (scripts/test.sh). Tests are listed when ctest runs, not at build time,
+# because listing needs no display but running does.
+file(GLOB KELVANE_GUI_TEST_SOURCES CONFIGURE_DEPENDS tests/render/*.cpp tests/app/*.cpp)
+if(KELVANE_GUI_TEST_SOURCES)
+  add_executable(kelvane_gui_tests ${KELVANE_GUI_TEST_SOURCES})
+  target_include_directories(kelvane_gui_tests PRIVATE tests)
+  target_link_libraries(kelvane_gui_tests PRIVATE kelvane_shell Qt6::Test GTest::gtest)
+  gtest_discover_tests(kelvane_gui_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS gui)
+endif()
+
+# RenderFrame into an off-screen framebuffer; run by hand under Xvfb.
+if(KELVANE_BENCH)
+  find_package(benchmark QUIET)
+  if(benchmark_FOUND AND EXISTS ${CMAKE_SOURCE_DIR}/bench/render_bench_gui.cpp)
+    add_executable(kelvane_render_bench bench/render_bench_gui.cpp)
+    target_link_libraries(kelvane_render_bench PRIVATE kelvane_render benchmark::benchmark)
+  endif()
+endif()

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Whether this session can show the OpenGL view: a window system platform (not
+// an off-screen one) and a context of the view's format in which the
+// fixed-function interface works. Returns an empty string when it can, or a
+// sentence saying what is missing.
+QString DisplayProblem();
+
+// Until the window is up, a fatal error of the window system (no display to
+// connect to) ends the program with a clear message and exit status 1
+// instead of an abort.
+void ExitCleanlyOnFatalStartupErrors();
+void RestoreDefaultMessageHandler();

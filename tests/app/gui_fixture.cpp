@@ -1,0 +1,86 @@
+#include "app/gui_fixture.h"
+
+#include <QTest>
+#include <cstdlib>
+
+#include "document/startup.h"
+#include "render/gl_api.h"
+
+namespace {
+
+bool noDisplay = false;
+
+// The document is large: one static instance serves every test in turn.
+CKLVNDoc document;
+
+QPoint Project(const Camera& camera, const double modelview[16], double x, double y, double z) {
+    double wx = 0, wy = 0, wz = 0;
+    gluProject(x, y, z, modelview, camera.savedProjection, camera.savedViewport, &wx, &wy, &wz);
+    return QPoint(static_cast<int>(wx), camera.savedViewport[3] - 1 - static_cast<int>(wy));
+}
+
+}  // namespace
+
+void SetNoDisplay() {
+    noDisplay = true;
+}
+
+void QuietUserInterface::SetStatusText(const char* text) {
+    if (frame) frame->SetStatusText(0, text);
+}
+
+CKLVNDoc& WindowTest::Doc() {
+    return document;
+}
+
+void WindowTest::SetUp() {
+    if (noDisplay) GTEST_SKIP() << "no display: run the GUI tests under xvfb-run";
+}
+
+void WindowTest::TearDown() {
+    frame_.reset();
+    document.ui = &ui_;
+}
+
+void WindowTest::Open(int boatType, int dockLayout, int width, int height) {
+    ClearDocument(document);
+    document.ui = &ui_;
+    InitCamera(document);
+    ApplySettingsDefaults(document);
+    document.settings.currentBoatType = boatType;
+    document.settings.dockLayoutSaved = dockLayout;
+    BringUpDocument(document);
+
+    frame_ = std::make_unique<CMainFrame>(document);
+    ui_.frame = frame_.get();
+    frame_->show();
+    frame_->ViewContainer()->setFixedSize(width, height);
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(View()));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return View()->isValid(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this, width, height] {
+        return document.camera.clientSize[0] == width && document.camera.clientSize[1] == height;
+    }));
+}
+
+QPoint WindowTest::ProjectWorld(double x, double y, double z) const {
+    return Project(document.camera, document.camera.savedWorldModelview, x, y, z);
+}
+
+QPoint WindowTest::ProjectBoat(double x, double y, double z) const {
+    return Project(document.camera, document.camera.savedBoatModelview, x, y, z);
+}
+
+void SaveScreenshot(const QImage& image, const std::string& name) {
+    const char* folder = std::getenv("KELVANE_SCREENSHOTS");
+    if (folder == nullptr || *folder == '\0') return;
+    image.save(QString("%1/%2.png").arg(folder, QString::fromStdString(name)));
+}
+
+bool HasColour(const QImage& image, QPoint at, int r, int g, int b) {
+    if (!image.rect().contains(at)) return false;
+    const QColor c = image.pixelColor(at);
+    return std::abs(c.red() - r) <= 3 && std::abs(c.green() - g) <= 3 &&
+           std::abs(c.blue() - b) <= 3;
+}

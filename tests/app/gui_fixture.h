@@ -1,0 +1,56 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPoint>
+#include <memory>
+#include <string>
+
+#include "app/main_frame.h"
+#include "common/user_interface.h"
+#include "document/document.h"
+#include "render/klvn_view.h"
+
+void SetNoDisplay();
+
+// The bell and message boxes would block or make noise: tests record them.
+class QuietUserInterface : public SilentUserInterface {
+public:
+    void SetStatusText(const char* text) override;
+    void Beep(int, int) override { ++beeps; }
+    CMainFrame* frame = nullptr;
+    int beeps = 0;
+};
+
+// A main window on a document brought up in memory (no files), shown and
+// exposed, with its view's context ready.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Brings the document up for a boat type and dock layout and opens the
+    // window on it; the view is sized to width x height pixels.
+    void Open(int boatType, int dockLayout, int width = 800, int height = 600);
+
+    CKLVNView* View() const { return frame_->View(); }
+    CMainFrame* Frame() const { return frame_.get(); }
+    QImage Frame1() { return View()->GrabFrame(); }
+
+    // A world point (or boat-frame point) through the matrices the last frame
+    // saved, as a pixel of the view counted from its top-left corner.
+    QPoint ProjectWorld(double x, double y, double z) const;
+    QPoint ProjectBoat(double x, double y, double z) const;
+
+    static CKLVNDoc& Doc();
+    QuietUserInterface ui_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+// With KELVANE_SCREENSHOTS naming a folder, the picture is saved there for a
+// look by eye (never into the source tree).
+void SaveScreenshot(const QImage& image, const std::string& name);
+
+// Whether a pixel has the colour (r, g, b) within a tolerance of 3 per channel.
+bool HasColour(const QImage& image, QPoint at, int r, int g, int b);

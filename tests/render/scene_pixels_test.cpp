@@ -1,0 +1,95 @@
+#include <QImage>
+#include <cmath>
+
+#include "app/gui_fixture.h"
+#include "render/north_arrow.h"
+
+namespace {
+
+// The water's clear colour (0.1, 0.5, 1.0) and the deck grey 0.5 as bytes.
+constexpr int WATER[3] = {26, 128, 255};
+constexpr int DECK[3] = {128, 128, 128};
+
+bool IsWater(const QImage& image, QPoint at) {
+    return HasColour(image, at, WATER[0], WATER[1], WATER[2]);
+}
+
+bool IsDeck(const QImage& image, QPoint at) {
+    return HasColour(image, at, DECK[0], DECK[1], DECK[2]);
+}
+
+// The middle of a dock rectangle's top face.
+QPointF DockCentre(const DockRect& r) {
+    return QPointF(0.5 * (r.xMin + r.xMax), 0.5 * (r.yMin + r.yMax));
+}
+
+class ScenePixels : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+// Each boat type over the slip-and-pilings dock: what a user sees first.
+TEST_P(ScenePixels, WaterDocksBoatAndNorthArrow) {
+    Open(GetParam(), 1);
+    const QImage image = Frame1();
+    SaveScreenshot(image, "boat" + std::to_string(GetParam()));
+    const int w = image.width(), h = image.height();
+    ASSERT_EQ(w, 800);
+    ASSERT_EQ(h, 600);
+    const CKLVNDoc& doc = Doc();
+
+    // The boat lies south of the docks: the lower corners are open water.
+    EXPECT_TRUE(IsWater(image, QPoint(2, h - 3)));
+    EXPECT_TRUE(IsWater(image, QPoint(w - 3, h - 3)));
+
+    // Every dock's top shows deck grey where it projects into the view, and
+    // so does the top of every piling.
+    ASSERT_EQ(doc.dock.dockRectCount, 3);
+    int seen = 0;
+    for (int r = 0; r < doc.dock.dockRectCount; ++r) {
+        const QPointF c = DockCentre(doc.dock.dockRects[r]);
+        const QPoint at = ProjectWorld(c.x(), c.y(), doc.dock.deckHeight);
+        if (!image.rect().contains(at)) continue;
+        EXPECT_TRUE(IsDeck(image, at)) << "dock " << r;
+        ++seen;
+    }
+    for (int p = 0; p < doc.dock.pilingCount; ++p) {
+        const Piling& pile = doc.dock.pilings[p];
+        const QPoint at = ProjectWorld(pile.x, pile.y, doc.dock.pilingHeight);
+        if (!image.rect().contains(at)) continue;
+        EXPECT_TRUE(IsDeck(image, at)) << "piling " << p;
+        ++seen;
+    }
+    EXPECT_GE(seen, 4);
+
+    // The boat hangs under the camera: the middle of the view is the boat.
+    for (int dx = -3; dx <= 3; ++dx) {
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QPoint at(w / 2 + dx, h / 2 + dy);
+            EXPECT_FALSE(IsWater(image, at)) << at.x() << "," << at.y();
+            EXPECT_FALSE(IsDeck(image, at)) << at.x() << "," << at.y();
+        }
+    }
+
+    // The north arrow: black where its bitmap is set, the scene elsewhere.
+    // Its lower-left corner sits 40 px from the right and 60 px from the top.
+    const int left = w - NORTH_ARROW_FROM_RIGHT;
+    const int top = NORTH_ARROW_FROM_TOP - NORTH_ARROW_HEIGHT;
+    int black = 0;
+    for (int y = 0; y < NORTH_ARROW_HEIGHT; ++y) {
+        for (int x = 0; x < NORTH_ARROW_WIDTH; ++x) {
+            const QPoint at(left + x, top + y);
+            if (NorthArrowPixelSet(x, y)) {
+                black += HasColour(image, at, 0, 0, 0);
+            } else {
+                EXPECT_FALSE(HasColour(image, at, 0, 0, 0)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(black, 300);
+    int set = 0;
+    for (int y = 0; y < NORTH_ARROW_HEIGHT; ++y)
+        for (int x = 0; x < NORTH_ARROW_WIDTH; ++x) set += NorthArrowPixelSet(x, y);
+    EXPECT_EQ(black, set);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoatTypes, ScenePixels, ::testing::Values(0, 1, 2));
+
+}  // namespace
