@@ -1,0 +1,101 @@
+// The simulation and the helm must not touch the heap: a step runs 80 times a
+// second for as long as the program runs. This file replaces the global
+// operator new of the test program with one that counts.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <new>
+
+#include "../support/recording_ui.h"
+#include "../support/test_document.h"
+#include "controls/control_state.h"
+#include "controls/key_dispatch.h"
+#include "simulation/step.h"
+
+namespace {
+std::atomic<long> allocationCount{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    ++allocationCount;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+long AllocationsDuring(const std::function<void()>& work) {
+    long before = allocationCount.load();
+    work();
+    return allocationCount.load() - before;
+}
+
+TEST(StepAllocation, TheCounterSeesAllocations) {
+    long counted = AllocationsDuring([] {
+        int* volatile kept = new int(3);  // volatile: the allocation cannot be left out
+        delete kept;
+    });
+    EXPECT_EQ(counted, 1);
+}
+
+TEST(StepAllocation, NoAllocationWhileSteppingOrWorkingTheHelm) {
+    for (int type : {MOTORBOAT, SAILBOAT, HOUSEBOAT}) {
+        // At the dock of layout 1, so that contact runs too, with wind and
+        // current varying and a taut line.
+        auto doc = MakeTestDocument(type, 3);
+        RecordingUserInterface ui;
+        ui.keepLog = false;
+        ui.consoleOpen = true;
+        doc->ui = &ui;
+        doc->settings.windOn = doc->settings.currentOn = 1;
+        EnvironmentRecord& env = doc->env;
+        for (int k = 0; k < ENV_QUANTITIES; ++k) {
+            env.envVaries[k] = 1;
+            env.envAverage[k] = env.envValue[k] = 1.0 + k;
+        }
+        DockLine& line = doc->mooring.dockLines[1];
+        line.state = LINE_SLACK;
+        line.lineLength = 1.0;
+        line.attachX = doc->state.posX + 3.0;
+        line.attachY = doc->state.posY;
+
+        CKLVNDoc& d = *doc;
+        long counted = AllocationsDuring([&d] {
+            SetRunState(d, 1, 1);
+            ChangeEngine(d, ENGINE_BOTH, ENGINE_STEP_AHEAD, 1, 0);
+            ChangeEngine(d, ENGINE_PORT, ENGINE_STEP_ASTERN, 1, 0);
+            ChangeEngine(d, ENGINE_STARBOARD, ENGINE_NEUTRAL, 1, 0);
+            ChangeEngine(d, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
+            ChangeRudder(d, RUDDER_SET_BY_PERCENT, 70);
+            ChangeRudder(d, RUDDER_STEP_PORT, -1);
+            ChangeRudder(d, RUDDER_STEP_STARBOARD, 0);
+            SetThruster(d, THRUSTER_PORT);
+            for (int i = 0; i < 400; ++i) Step(d);
+            HandleControlKey(d, 'J');
+            HandleControlKey(d, 'E');
+            HandleViewKey(d, 0x70);  // F1: pause
+            HandleViewKey(d, 0x70);  // and run again
+            for (int i = 0; i < 400; ++i) Step(d);
+            SetThruster(d, THRUSTER_OFF);
+            ResetControls(d);
+            ResetBoat(d);
+            for (int i = 0; i < 10; ++i) Step(d);
+        });
+        EXPECT_EQ(counted, 0) << "boat type " << type;
+        EXPECT_GT(ui.statusTextCount, 800);
+        EXPECT_GT(ui.showEngineCalls[0], 0);
+    }
+}
+
+}  // namespace
