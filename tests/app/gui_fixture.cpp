@@ -84,3 +84,12 @@ bool HasColour(const QImage& image, QPoint at, int r, int g, int b) {
     return std::abs(c.red() - r) <= 3 && std::abs(c.green() - g) <= 3 &&
            std::abs(c.blue() - b) <= 3;
 }
+
+bool HasColourNear(const QImage& image, QPoint at, int radius, int r, int g, int b) {
+    for (int dy = -radius; dy <= radius; ++dy) {
+        for (int dx = -radius; dx <= radius; ++dx) {
+            if (HasColour(image, at + QPoint(dx, dy), r, g, b)) return true;
+        }
+    }
+    return false;
+}

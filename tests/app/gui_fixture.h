@@ -26,7 +26,7 @@ public:
 // A main window on a document brought up in memory (no files), shown and
 // exposed, with its view's context ready.
 class WindowTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override;
     void TearDown() override;
 
@@ -54,3 +54,6 @@ void SaveScreenshot(const QImage& image, const std::string& name);
 
 // Whether a pixel has the colour (r, g, b) within a tolerance of 3 per channel.
 bool HasColour(const QImage& image, QPoint at, int r, int g, int b);
+
+// Whether any pixel within radius pixels of at has that colour.
+bool HasColourNear(const QImage& image, QPoint at, int radius, int r, int g, int b);
