@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "document/camera.h"
 #include "document/document.h"
 #include "document/startup.h"
 #include "script_reader.h"
@@ -43,12 +44,13 @@ bool ApplyHeader(const Script& script, bool afterStartUp, ScriptContext& context
 }
 
 // Start-up as the program runs it with a settings file saying what the header
-// says: defaults, the header's settings, the working copy of the environment,
-// then the in-memory bring-up. The view's creation then enables mouse input.
+// says: the camera, defaults, the header's settings, the working copy of the
+// environment, then the in-memory bring-up. The view's creation then enables mouse input.
 bool StartUp(const Script& script, ScriptContext& context, const std::string& path,
              std::string& error) {
     CKLVNDoc& doc = context.doc;
     ClearDocument(doc);
+    InitCamera(doc);
     ApplySettingsDefaults(doc);
     doc.boatPresent = false;
     doc.dataFolder[0] = '\0';

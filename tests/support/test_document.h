@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "document/camera.h"
 #include "document/document.h"
 #include "document/startup.h"
 #include "simulation/gaussian_random.h"
@@ -14,6 +15,7 @@
 inline std::unique_ptr<CKLVNDoc> MakeTestDocument(int boatType, unsigned seed = 1) {
     auto doc = std::make_unique<CKLVNDoc>();
     ClearDocument(*doc);
+    InitCamera(*doc);
     ApplySettingsDefaults(*doc);
     doc->settings.currentBoatType = boatType;
     doc->boatPresent = false;
