@@ -56,6 +56,7 @@ struct CommandTable {
 // The tables of the subsystems.
 CommandTable SimCommands();
 CommandTable LinesCommands();
+CommandTable DocksCommands();
 
 // Helpers for reading words. Each returns false when the word is not what is
 // asked for; the whole word must be the number.
