@@ -23,7 +23,30 @@ QPointF DockCentre(const DockRect& r) {
     return QPointF(0.5 * (r.xMin + r.xMax), 0.5 * (r.yMin + r.yMax));
 }
 
-class ScenePixels : public WindowTest, public ::testing::WithParamInterface<int> {};
+class ScenePixels : public WindowTest, public ::testing::WithParamInterface<int> {
+protected:
+    // Every dock's top shows deck grey where it projects into the view, and
+    // so does the top of every piling. Returns how many were in view.
+    int CheckDocksAndPilings(const QImage& image) {
+        const CKLVNDoc& doc = Doc();
+        int seen = 0;
+        for (int r = 0; r < doc.dock.dockRectCount; ++r) {
+            const QPointF c = DockCentre(doc.dock.dockRects[r]);
+            const QPoint at = ProjectWorld(c.x(), c.y(), doc.dock.deckHeight);
+            if (!image.rect().contains(at)) continue;
+            EXPECT_TRUE(IsDeck(image, at)) << "dock " << r;
+            ++seen;
+        }
+        for (int p = 0; p < doc.dock.pilingCount; ++p) {
+            const Piling& pile = doc.dock.pilings[p];
+            const QPoint at = ProjectWorld(pile.x, pile.y, doc.dock.pilingHeight);
+            if (!image.rect().contains(at)) continue;
+            EXPECT_TRUE(IsDeck(image, at)) << "piling " << p;
+            ++seen;
+        }
+        return seen;
+    }
+};
 
 // Each boat type over the slip-and-pilings dock: what a user sees first.
 TEST_P(ScenePixels, WaterDocksBoatAndNorthArrow) {
@@ -39,25 +62,8 @@ TEST_P(ScenePixels, WaterDocksBoatAndNorthArrow) {
     EXPECT_TRUE(IsWater(image, QPoint(2, h - 3)));
     EXPECT_TRUE(IsWater(image, QPoint(w - 3, h - 3)));
 
-    // Every dock's top shows deck grey where it projects into the view, and
-    // so does the top of every piling.
     ASSERT_EQ(doc.dock.dockRectCount, 3);
-    int seen = 0;
-    for (int r = 0; r < doc.dock.dockRectCount; ++r) {
-        const QPointF c = DockCentre(doc.dock.dockRects[r]);
-        const QPoint at = ProjectWorld(c.x(), c.y(), doc.dock.deckHeight);
-        if (!image.rect().contains(at)) continue;
-        EXPECT_TRUE(IsDeck(image, at)) << "dock " << r;
-        ++seen;
-    }
-    for (int p = 0; p < doc.dock.pilingCount; ++p) {
-        const Piling& pile = doc.dock.pilings[p];
-        const QPoint at = ProjectWorld(pile.x, pile.y, doc.dock.pilingHeight);
-        if (!image.rect().contains(at)) continue;
-        EXPECT_TRUE(IsDeck(image, at)) << "piling " << p;
-        ++seen;
-    }
-    EXPECT_GE(seen, 4);
+    EXPECT_GE(CheckDocksAndPilings(image), 4);
 
     // The boat hangs under the camera: the middle of the view is the boat.
     for (int dx = -3; dx <= 3; ++dx) {
@@ -88,6 +94,20 @@ TEST_P(ScenePixels, WaterDocksBoatAndNorthArrow) {
     for (int y = 0; y < NORTH_ARROW_HEIGHT; ++y)
         for (int x = 0; x < NORTH_ARROW_WIDTH; ++x) set += NorthArrowPixelSet(x, y);
     EXPECT_EQ(black, set);
+}
+
+// A slip layout turned a quarter (family B) and two piling layouts (family C),
+// with the motorboat.
+TEST_P(ScenePixels, LayoutFamilies) {
+    const int layout = GetParam() == 0 ? 3 : GetParam() == 1 ? 6 : 9;
+    Open(MOTORBOAT, layout);
+    const QImage image = Frame1();
+    SaveScreenshot(image, "layout" + std::to_string(layout));
+    const CKLVNDoc& doc = Doc();
+    EXPECT_EQ(doc.dock.dockRectCount, layout == 3 ? 5 : 1);
+    EXPECT_EQ(doc.dock.pilingCount, layout == 3 ? 0 : 6);
+    EXPECT_GE(CheckDocksAndPilings(image), layout == 3 ? 2 : 3);
+    EXPECT_TRUE(IsWater(image, QPoint(2, image.height() - 3)));
 }
 
 INSTANTIATE_TEST_SUITE_P(BoatTypes, ScenePixels, ::testing::Values(0, 1, 2));

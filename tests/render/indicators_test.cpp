@@ -1,0 +1,81 @@
+#include <QTest>
+
+#include "app/gui_fixture.h"
+#include "render/gl_api.h"
+#include "render/render_frame.h"
+
+namespace {
+
+// Renders with a frame state of its own, as a program that has just started,
+// and reads the picture back before it is shown.
+class Indicators : public WindowTest {
+protected:
+    QImage Render(FrameState& frame) {
+        View()->makeCurrent();
+        RenderFrame(Doc(), frame);
+        const int w = Doc().camera.clientSize[0], h = Doc().camera.clientSize[1];
+        QImage picture(w, h, QImage::Format_RGBA8888);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, picture.bits());
+        FinishFrame(frame);
+        View()->doneCurrent();
+        return picture.mirrored();
+    }
+};
+
+int CountColour(const QImage& image, int r, int g, int b) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += HasColour(image, QPoint(x, y), r, g, b);
+    return count;
+}
+
+TEST_F(Indicators, WindAndCurrentArrowsFromTheSecondFrameOnOnlyWhenSwitchedOn) {
+    Open(MOTORBOAT, 1);
+    CKLVNDoc& doc = Doc();
+    doc.settings.windOn = 1;
+    doc.settings.currentOn = 1;
+    doc.env.envValue[ENV_WIND_SPEED] = 15.0;
+    doc.env.envValue[ENV_WIND_DIRECTION] = 0.0;
+    doc.env.envValue[ENV_CURRENT_SPEED] = 2.0;
+    doc.env.envValue[ENV_CURRENT_DIRECTION] = 90.0;
+
+    FrameState frame = {};
+    const QImage first = Render(frame);
+    const QImage second = Render(frame);
+    SaveScreenshot(second, "indicators");
+    EXPECT_EQ(CountColour(first, 255, 0, 0), 0);
+    EXPECT_EQ(CountColour(first, 0, 0, 255), 0);
+    EXPECT_GT(CountColour(second, 255, 0, 0), 20);   // the wind arrow over the boat
+    EXPECT_GT(CountColour(second, 0, 0, 255), 200);  // 81 current arrows round it
+
+    // A calm still shows a (short) wind arrow; switched off, neither shows.
+    doc.env.envValue[ENV_WIND_SPEED] = 0.0;
+    EXPECT_GT(CountColour(Render(frame), 255, 0, 0), 0);
+    doc.settings.windOn = 0;
+    doc.settings.currentOn = 0;
+    const QImage off = Render(frame);
+    EXPECT_EQ(CountColour(off, 255, 0, 0), 0);
+    EXPECT_EQ(CountColour(off, 0, 0, 255), 0);
+}
+
+TEST_F(Indicators, ControlIndicatorsTurnRedAndGreen) {
+    Open(MOTORBOAT, 1);
+    CKLVNDoc& doc = Doc();
+    FrameState frame = {};
+    Render(frame);
+    EXPECT_EQ(CountColour(Render(frame), 0, 255, 0), 0);
+    // Rudder hard to starboard and engine full ahead: green bars; thruster
+    // to port: red.
+    for (int k = 0; k < 9; ++k) QTest::keyClick(View(), Qt::Key_L);
+    for (int k = 0; k < 8; ++k) QTest::keyClick(View(), Qt::Key_E);
+    QTest::keyClick(View(), Qt::Key_U);
+    ASSERT_GT(doc.controls.rudderAngle, 0.0);
+    ASSERT_GT(doc.controls.thrusterThrust, 0.0);
+    const QImage image = Render(frame);
+    SaveScreenshot(image, "controls");
+    EXPECT_GT(CountColour(image, 0, 255, 0), 20);
+    EXPECT_GT(CountColour(image, 255, 0, 0), 5);
+}
+
+}  // namespace

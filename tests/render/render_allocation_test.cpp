@@ -1,0 +1,74 @@
+// A frame is drawn about 80 times a second for as long as the program runs:
+// after the first, the frame's own code must not touch the heap. This file
+// replaces the test program's global operator new with one that counts the
+// allocations of the calling thread (the window system's threads allocate on
+// their own).
+
+#include <cstdlib>
+#include <new>
+
+#include "app/gui_fixture.h"
+#include "render/render_frame.h"
+
+namespace {
+thread_local long allocationCount = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+    ++allocationCount;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+using RenderAllocation = WindowTest;
+
+TEST_F(RenderAllocation, NoAllocationPerFrameAfterTheFirst) {
+    for (int type : {MOTORBOAT, SAILBOAT, HOUSEBOAT}) {
+        Open(type, 1);
+        CKLVNDoc& doc = Doc();
+        // Everything on: running, wind and current arrows, a line made fast,
+        // a fender, the helm over.
+        doc.settings.windOn = 1;
+        doc.settings.currentOn = 1;
+        doc.env.envValue[ENV_WIND_SPEED] = 10.0;
+        doc.env.envValue[ENV_CURRENT_SPEED] = 1.0;
+        doc.state.running = 1;
+        doc.mooring.dockLines[3].state = LINE_SLACK;
+        doc.mooring.fenderCount = 1;
+        doc.mooring.fenderActive[0] = 1;
+        doc.controls.rudderAngle = 0.2;
+        doc.controls.enginePower[0] = 0.5;
+
+        View()->makeCurrent();
+        FrameState frame = {};
+        RenderFrame(doc, frame);
+        FinishFrame(frame);
+        const long before = allocationCount;
+        for (int k = 0; k < 20; ++k) {
+            doc.camera.projectionChanged = (k % 5 == 0);  // zooms in between
+            RenderFrame(doc, frame);
+            FinishFrame(frame);
+        }
+        EXPECT_EQ(allocationCount - before, 0) << "boat type " << type;
+
+        // The counter does see allocations on this thread.
+        const long seen = allocationCount;
+        int* volatile kept = new int(1);
+        delete kept;
+        EXPECT_EQ(allocationCount - seen, 1);
+        View()->doneCurrent();
+        TearDown();
+    }
+}
+
+}  // namespace
