@@ -41,11 +41,10 @@ bool ReadType(const Words& args, ScriptAction& action, std::string& error) {
         return false;
     }
     // The saved current boat type, with an empty boat list: start-up builds the
-    // full default boat of that type.
+    // full default boat of that type (unless a boat file was loaded).
     action = Always([type](CKLVNDoc& doc) {
         doc.settings.currentBoatType = type;
         doc.settings.boatCount = 0;
-        doc.boatPresent = false;
     });
     return true;
 }
