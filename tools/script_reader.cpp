@@ -10,7 +10,7 @@ constexpr long long MAX_STEPS = 1000000;  // about seven hours of simulated time
 
 // The tables of every subsystem's commands.
 std::vector<CommandTable> AllCommandTables() {
-    return {SimCommands(), LinesCommands()};
+    return {SimCommands(), LinesCommands(), DocksCommands()};
 }
 
 Words SplitWords(const std::string& line) {
@@ -50,30 +50,45 @@ bool ReadRunSetting(const Words& words, Script& script, std::string& error) {
     return true;
 }
 
-// Finds the command for words[0] that may stand in place. Sets error when there
-// is none.
-const ScriptCommand* FindCommand(const std::string& name, CommandPlace place, std::string& error) {
-    bool known = false;
+// Reads a command standing in place: words[0] names it, the rest are its
+// arguments. Several subsystems may offer commands of the same name (the
+// dumps): their readers are tried in table order and the first that reads the
+// arguments wins; when none does, the first one's complaint is reported.
+bool ReadCommandWords(const Words& words, CommandPlace place, const ScriptCommand*& chosen,
+                      ScriptAction& action, std::string& error) {
+    const std::string& name = words[0];
+    Words args(words.begin() + 1, words.end());
+    bool named = false;
+    bool tried = false;
     for (const CommandTable& table : AllCommandTables()) {
         for (std::size_t i = 0; i < table.count; ++i) {
             const ScriptCommand& command = table.commands[i];
             if (name != command.name) continue;
-            if (command.places & place) return &command;
-            known = true;
+            named = true;
+            if (!(command.places & place)) continue;
+            std::string complaint;
+            if (command.read(args, action, complaint)) {
+                chosen = &command;
+                return true;
+            }
+            if (!tried) error = name + ": " + complaint;
+            tried = true;
         }
     }
-    if (known) {
+    if (tried) return false;
+    if (named) {
         error = "'" + name + "' may not stand " +
                 (place == IN_HEADER ? "in the header (before the first 'at' line)"
                                     : "in the timeline (after an 'at')");
     } else {
         error = "unknown command '" + name + "'";
     }
-    return nullptr;
+    return false;
 }
 
 // Reads one line into the script; false with error when it is wrong.
 bool ReadLine(const Words& words, int line, bool& inTimeline, Script& script, std::string& error) {
+    const ScriptCommand* command = nullptr;
     if (words[0] != "at") {
         if (inTimeline) {
             error = "'" + words[0] +
@@ -82,14 +97,9 @@ bool ReadLine(const Words& words, int line, bool& inTimeline, Script& script, st
             return false;
         }
         if (ReadRunSetting(words, script, error)) return error.empty();
-        const ScriptCommand* command = FindCommand(words[0], IN_HEADER, error);
-        if (command == nullptr) return false;
-        HeaderAction header = {line, command->afterStartUp, nullptr};
-        Words args(words.begin() + 1, words.end());
-        if (!command->read(args, header.action, error)) {
-            error = words[0] + ": " + error;
-            return false;
-        }
+        HeaderAction header = {line, false, nullptr};
+        if (!ReadCommandWords(words, IN_HEADER, command, header.action, error)) return false;
+        header.afterStartUp = command->afterStartUp;
         script.header.push_back(header);
         return true;
     }
@@ -105,14 +115,9 @@ bool ReadLine(const Words& words, int line, bool& inTimeline, Script& script, st
                 " steps";
         return false;
     }
-    const ScriptCommand* command = FindCommand(words[2], IN_TIMELINE, error);
-    if (command == nullptr) return false;
     TimedAction timed = {step, line, nullptr};
-    Words args(words.begin() + 3, words.end());
-    if (!command->read(args, timed.action, error)) {
-        error = words[2] + ": " + error;
-        return false;
-    }
+    Words commandWords(words.begin() + 2, words.end());
+    if (!ReadCommandWords(commandWords, IN_TIMELINE, command, timed.action, error)) return false;
     script.timeline.push_back(timed);
     return true;
 }
