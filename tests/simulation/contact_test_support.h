@@ -1,0 +1,64 @@
+#pragma once
+
+// Helpers shared by the contact tests: a finite-state check, hull points in
+// the world, and a boat placed and set running.
+
+#include <cmath>
+
+#include "controls/control_state.h"
+#include "document/document.h"
+#include "simulation/contact_hull.h"
+#include "simulation/step.h"
+
+inline bool StateIsFinite(const CKLVNDoc& doc) {
+    const DynamicState& s = doc.state;
+    const double values[] = {s.posX,
+                             s.posY,
+                             s.headingRad,
+                             s.headingDeg,
+                             s.waterVelX,
+                             s.waterVelY,
+                             s.yawRate,
+                             s.speedOverGround,
+                             s.compassHeading,
+                             s.hullAngleDeg,
+                             doc.forces.contactForceX,
+                             doc.forces.contactForceY,
+                             doc.forces.contactMoment};
+    for (double v : values) {
+        if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
+inline WorldPoint HullPointInWorld(const CKLVNDoc& doc, int k) {
+    return PlaceTablePoint(CurrentBoatPose(doc), doc.boat.hullPoints[k]);
+}
+
+// Whether a world point lies inside the hull outline (even-odd rule).
+inline bool InsideHull(const CKLVNDoc& doc, double x, double y) {
+    bool inside = false;
+    for (int i = 0, j = HULL_OUTLINE_POINTS - 1; i < HULL_OUTLINE_POINTS; j = i++) {
+        const WorldPoint a = HullPointInWorld(doc, i);
+        const WorldPoint b = HullPointInWorld(doc, j);
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
+
+inline void FullAhead(CKLVNDoc& doc) {
+    for (int i = 0; i < NOTCH_FULL_AHEAD - NOTCH_NEUTRAL; ++i) {
+        ChangeEngine(doc, ENGINE_BOTH, ENGINE_STEP_AHEAD, 1, 0);
+    }
+}
+
+// The boat at rest at a pose, running.
+inline void PlaceBoat(CKLVNDoc& doc, double x, double y, double headingDeg) {
+    doc.boat.startX = x;
+    doc.boat.startY = y;
+    doc.boat.startHeading = headingDeg;
+    ResetBoat(doc);
+    SetRunState(doc, 1, 1);
+}
