@@ -1,13 +1,17 @@
 #include "docks/custom_slip.h"
 
+#include <cmath>
+
 #include "docks/dock_layout.h"
 #include "document/document.h"
 
 constexpr double SLIP_CLEARANCE = 2.0;     // ft beyond the beam and the length
 constexpr double MAX_SLIP_LENGTH = 100.0;  // ft
 
+// A damaged boat record must not turn into an undefined conversion.
 static int WholeDisplayValue(double feet, const CKLVNDoc& doc) {
     const double shown = doc.settings.metricUnits ? feet * doc.units.lengthToDisplay : feet;
+    if (!std::isfinite(shown) || std::fabs(shown) > 1e9) return 0;
     return static_cast<int>(shown + 0.5);
 }
 
