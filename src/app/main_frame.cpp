@@ -11,6 +11,8 @@ namespace {
 
 const char APPLICATION_TITLE[] = "Kelvane V2";
 const char IDLE_STATUS_TEXT[] = "Stopped";
+constexpr int START_VIEW_WIDTH = 1280;
+constexpr int START_VIEW_HEIGHT = 800;
 
 }  // namespace
 
@@ -30,9 +32,14 @@ CMainFrame::CMainFrame(CKLVNDoc& doc) {
     messagePane_->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(messagePane_, 1);
 
+    // The view starts at 1280 x 800 where the screen has room for it, else
+    // the window takes four fifths of the screen.
+    QSize size(START_VIEW_WIDTH, START_VIEW_HEIGHT + statusBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        resize(screen->availableSize() * 4 / 5);
+        const QSize room = screen->availableSize();
+        if (size.width() > room.width() || size.height() > room.height()) size = room * 4 / 5;
     }
+    resize(size);
     container_->setFocus();
 }
 

@@ -81,7 +81,22 @@ void CKLVNView::timerEvent(QTimerEvent* event) {
     }
     if (!isValid()) return;  // no context yet
     RenderAndShow();
-    update();  // the repaint renders and steps once more
+    RequestRepaint();
+}
+
+// The window system's own update requests are paced by the display and merge
+// with one another, so half the ticks would lose their repaint. The view
+// posts its own: it runs as soon as the tick's handling is over, and a tick
+// that comes while one is still waiting adds none (no catch-up).
+void CKLVNView::RequestRepaint() {
+    if (repaintPending_) return;
+    repaintPending_ = true;
+    QMetaObject::invokeMethod(this, &CKLVNView::Repaint, Qt::QueuedConnection);
+}
+
+void CKLVNView::Repaint() {
+    repaintPending_ = false;
+    if (isValid() && isExposed()) RenderAndShow();
 }
 
 QImage CKLVNView::GrabFrame() {

@@ -50,10 +50,13 @@ private:
     // The frame of a tick or a grab, outside a repaint: render into the
     // current context, then swap (or only flush while the window is hidden).
     void RenderAndShow();
+    void RequestRepaint();
+    void Repaint();
     int MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) const;
 
     CKLVNDoc& doc_;
     FrameState frame_ = {};
     QBasicTimer timer_;
     bool setUpDone_ = false;
+    bool repaintPending_ = false;
 };

@@ -1,0 +1,95 @@
+// RenderFrame at 1280 x 800 into an off-screen framebuffer: one simulation
+// step and the whole scene, waited for until the renderer has finished.
+// Needs a display; run it under Xvfb to measure the software renderer:
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/kelvane_render_bench
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <cstdio>
+#include <memory>
+
+#include "document/camera.h"
+#include "document/document.h"
+#include "document/startup.h"
+#include "render/gl_api.h"
+#include "render/klvn_view.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+
+namespace {
+
+constexpr int WIDTH = 1280;
+constexpr int HEIGHT = 800;
+
+CKLVNDoc document;
+
+// A context current on an off-screen surface with a framebuffer of the view's
+// size bound, or a message saying why there is none.
+struct OffscreenTarget {
+    QOpenGLContext context;
+    QOffscreenSurface surface;
+    std::unique_ptr<QOpenGLFramebufferObject> framebuffer;
+
+    bool Create() {
+        context.setFormat(CKLVNView::RequestedFormat());
+        if (!context.create()) return false;
+        surface.setFormat(context.format());
+        surface.create();
+        if (!context.makeCurrent(&surface)) return false;
+        framebuffer = std::make_unique<QOpenGLFramebufferObject>(WIDTH, HEIGHT,
+                                                                 QOpenGLFramebufferObject::Depth);
+        return framebuffer->isValid() && framebuffer->bind();
+    }
+};
+
+void BringUp(int boatType, bool running, bool indicators) {
+    ClearDocument(document);
+    InitCamera(document);
+    ApplySettingsDefaults(document);
+    document.settings.currentBoatType = boatType;
+    BringUpDocument(document);
+    SetProjection(document, WIDTH, HEIGHT);
+    document.state.running = running ? 1 : 0;
+    document.settings.windOn = indicators;
+    document.settings.currentOn = indicators;
+    document.env.envValue[ENV_WIND_SPEED] = 10.0;
+    document.env.envValue[ENV_CURRENT_SPEED] = 1.0;
+}
+
+void RenderFrames(benchmark::State& state) {
+    BringUp(static_cast<int>(state.range(0)), state.range(1) != 0, state.range(1) != 0);
+    InitGL();
+    FrameState frame = {};
+    RenderFrame(document, frame);
+    FinishFrame(frame);
+    for (auto _ : state) {
+        RenderFrame(document, frame);
+        glFinish();
+        FinishFrame(frame);
+    }
+}
+
+// Boat type; paused with nothing switched on, or running with wind and current arrows.
+BENCHMARK(RenderFrames)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->ArgNames({"boat", "running"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    OffscreenTarget target;
+    if (!target.Create()) {
+        std::fprintf(stderr, "kelvane_render_bench: no OpenGL context with a framebuffer\n");
+        return 1;
+    }
+    std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
