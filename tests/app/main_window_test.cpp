@@ -24,6 +24,8 @@ TEST_F(MainWindow, TitleIdleStatusAndSimulationPausedWithMouseOn) {
     EXPECT_EQ(Frame()->StatusText(0), "Stopped");
     EXPECT_EQ(Doc().state.running, 0);
     EXPECT_EQ(Doc().state.mouseInputEnabled, 1);
+    // Keys typed into the window reach the view.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == View(); }));
 
     // Paused, the timer still draws but nothing moves.
     const double x = Doc().state.posX, y = Doc().state.posY;

@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QTest>
 #include <cmath>
 
 #include "app/gui_fixture.h"
@@ -108,6 +109,42 @@ TEST_P(ScenePixels, LayoutFamilies) {
     EXPECT_EQ(doc.dock.pilingCount, layout == 3 ? 0 : 6);
     EXPECT_GE(CheckDocksAndPilings(image), layout == 3 ? 2 : 3);
     EXPECT_TRUE(IsWater(image, QPoint(2, image.height() - 3)));
+}
+
+// How many of the north arrow's set pixels are black in a picture.
+int NorthArrowBlackPixels(const QImage& image) {
+    const int left = image.width() - NORTH_ARROW_FROM_RIGHT;
+    const int top = NORTH_ARROW_FROM_TOP - NORTH_ARROW_HEIGHT;
+    int black = 0;
+    for (int y = 0; y < NORTH_ARROW_HEIGHT; ++y)
+        for (int x = 0; x < NORTH_ARROW_WIDTH; ++x)
+            black +=
+                NorthArrowPixelSet(x, y) && HasColour(image, QPoint(left + x, top + y), 0, 0, 0);
+    return black;
+}
+
+using SceneResize = WindowTest;
+
+// A new size rebuilds the projection with the zoom the user chose; the north
+// arrow keeps its place from the top-right corner.
+TEST_F(SceneResize, ProjectionAndNorthArrowFollowTheWindowSize) {
+    Open(SAILBOAT, 1);
+    QTest::keyClick(View(), Qt::Key_Minus);  // zoom in one step: 100 degrees
+    const int before = NorthArrowBlackPixels(Frame1());
+    EXPECT_GT(before, 300);
+
+    Frame()->ViewContainer()->setFixedSize(500, 700);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Doc().camera.clientSize[0] == 500; }));
+    const QImage image = Frame1();
+    ASSERT_EQ(image.size(), QSize(500, 700));
+    EXPECT_EQ(NorthArrowBlackPixels(image), before);
+    const Camera& camera = Doc().camera;
+    EXPECT_EQ(camera.savedViewport[2], 500);
+    EXPECT_EQ(camera.savedViewport[3], 700);
+    const double f = 1.0 / std::tan(0.5 * 100.0 * 3.14159265358979 / 180.0);
+    EXPECT_NEAR(camera.savedProjection[5], f, 1e-6);                  // field of view kept
+    EXPECT_NEAR(camera.savedProjection[0], f * 700.0 / 500.0, 1e-6);  // new aspect
+    EXPECT_TRUE(IsWater(image, QPoint(2, 697)));
 }
 
 INSTANTIATE_TEST_SUITE_P(BoatTypes, ScenePixels, ::testing::Values(0, 1, 2));
