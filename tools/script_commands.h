@@ -57,6 +57,7 @@ struct CommandTable {
 CommandTable SimCommands();
 CommandTable LinesCommands();
 CommandTable DocksCommands();
+CommandTable PersistCommands();
 
 // Helpers for reading words. Each returns false when the word is not what is
 // asked for; the whole word must be the number.
