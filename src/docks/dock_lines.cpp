@@ -109,7 +109,8 @@ bool SetLineState(CKLVNDoc& doc, int i, const PlanePoint* point, int newState) {
         case LINE_SLACK:
             // Without a point only a made-fast line has somewhere to be fast to.
             if (point == nullptr && !madeFast) return false;
-            if (d > NominalLineLength(doc, i)) return false;  // too short to reach
+            // Too short to reach, or a point that is not a number: refused.
+            if (!(d <= NominalLineLength(doc, i))) return false;
             line.state = LINE_SLACK;
             if (point != nullptr) {
                 line.attachX = point->x;

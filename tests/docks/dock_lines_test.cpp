@@ -1,5 +1,7 @@
 #include "docks/dock_lines.h"
 
+#include <cmath>
+
 #include "mooring_fixture.h"
 
 class DockLinesTest : public MooringTest {};
@@ -78,8 +80,13 @@ TEST_F(DockLinesTest, MadeFastOnlyWithinNominalLength) {
     EXPECT_DOUBLE_EQ(Line(0).cleatWorldY, -12.0);
     EXPECT_EQ(doc.state.attachedLineCount, 1);
 
-    // The anchor line reaches 250 ft.
+    // The anchor line reaches 250 ft. A point that is not a number is never
+    // within reach: the line stays in hand.
     SetLineState(doc, 4, nullptr, LINE_IN_HAND);
+    PlanePoint nowhere = {std::nan(""), 218.0};
+    EXPECT_FALSE(SetLineState(doc, 4, &nowhere, LINE_SLACK));
+    EXPECT_EQ(Line(4).state, LINE_IN_HAND);
+    EXPECT_DOUBLE_EQ(Line(4).attachX, 0.0);
     PlanePoint bottom = {0.0, 18.0 + 200.0};
     EXPECT_TRUE(SetLineState(doc, 4, &bottom, LINE_SLACK));
     EXPECT_EQ(doc.state.attachedLineCount, 2);
