@@ -121,8 +121,9 @@ bool ReadEnvironment(const Words& args, int speedIndex, const EnvironmentRanges&
             env.envAverage[k] = values[i];
             env.envValue[k] = values[i];
             env.envSmoothed[k] = 0.0;
+            // The last line says whether it varies, as a saved setting would.
+            env.envVaries[k] = varies ? 1 : 0;
             if (varies) {
-                env.envVaries[k] = 1;
                 env.envVariation[k] = variation;
                 env.envRateIndex[k] = rate;
                 env.envRatePeriod[k] = RATE_PERIOD[rate];

@@ -182,6 +182,46 @@ TEST_F(KelvaneSimTest, StatusColumnAndTheDemo) {
     EXPECT_EQ(demo.out.find("nan"), std::string::npos);
 }
 
+TEST_F(KelvaneSimTest, HeaderLinesActAsSavedSettings) {
+    // Saved smoothing state 0 and no spread: the first running step moves each
+    // varying value from 0 one period's share of the way to its average.
+    RunResult r =
+        Run("type houseboat\n"
+            "layout 4\n"
+            "wind 8 300 varies 0 fast\n"
+            "current 1.5 45 varies 0 slow\n"
+            "steps 2\n"
+            "at 0 run\n"
+            "at 0 dump dock\n",
+            "--status");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("{\"dockLayout\":4,"), std::string::npos) << r.err;
+    std::vector<std::string> rows = Lines(r.out);
+    ASSERT_EQ(rows.size(), 3u);
+    std::vector<std::string> f = Fields(rows[1]);
+    ASSERT_EQ(f.size(), 32u);
+    EXPECT_EQ(std::stod(f[27]), 8.0 / 20.0);
+    EXPECT_EQ(std::stod(f[28]), 300.0 / 20.0);
+    EXPECT_EQ(std::stod(f[29]), 1.5 / 200.0);
+    EXPECT_EQ(std::stod(f[30]), 45.0 / 200.0);
+    EXPECT_EQ(f[31].rfind("\"New_Houseboat   ", 0), 0u) << f[31];
+
+    // A later line without "varies" leaves the quantity steady at its average.
+    RunResult steady =
+        Run("wind 8 300 varies 3 fast\n"
+            "wind 6 280\n"
+            "steps 20\n"
+            "at 0 run\n");
+    ASSERT_EQ(steady.status, 0) << steady.err;
+    rows = Lines(steady.out);
+    ASSERT_EQ(rows.size(), 21u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        f = Fields(rows[i]);
+        EXPECT_EQ(f[27], "6") << rows[i];
+        EXPECT_EQ(f[28], "280") << rows[i];
+    }
+}
+
 TEST_F(KelvaneSimTest, BadScriptsAreRejected) {
     ExpectRejected("type motorboat\nfly away\n", 2, "unknown command 'fly'");
     ExpectRejected("type canoe\n", 1, "motorboat, sailboat or houseboat");
