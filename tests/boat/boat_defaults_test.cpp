@@ -160,6 +160,101 @@ TEST(ApplyBoatDefaults, WritesTheSailboatAndHouseboatTables) {
     EXPECT_EQ(h.hullShapeCoefficients[5], 10.0);
 }
 
+// Every value the type tables give, for each type, so that a mistyped entry
+// in any column shows up.
+TEST(ApplyBoatDefaults, EveryTypeGetsItsWholeTable) {
+    struct Expected {
+        int type;
+        double length, beam, draft, freeboard, weight;
+        int engineType, engineCount;
+        double portProp, propFromCL, propFromTransom, propWalk, idlePower;
+        double rudderArea, rudderFromTransom, propWash;
+        int thruster;
+        double thrusterFromTransom, thrusterForce, maxSpeed, fender;
+        double rotationalDrag, translationalDrag, turningTorque, walkForward, walkReverse;
+    };
+    const Expected table[3] = {
+        {MOTORBOAT, 35, 12.75, 4, 3,  18000, INBOARD, 1,   0, 0,     3,   0.5, 0.21,
+         3,         2,  0.5,   1, 30, 75,    15,      1.0, 8, 0.067, 1.0, 1.0, 1.2},
+        {SAILBOAT, 35, 11.2, 5, 3, 11000, INBOARD, 1,   0,  0,     3,   0.5, 0.2,
+         4,        2,  0.5,  0, 0, 0,     7,       1.0, 15, 0.113, 1.0, 1.0, 1.2},
+        {HOUSEBOAT, 45,  12, 4, 1.5, 20000, OUTBOARD_OR_IO, 2,  -2.8,  2.8, 4,   0.1, 0.2, 1,
+         4,         1.0, 0,  0, 0,   8,     1.25,           30, 0.113, 0.8, 0.1, 0.15},
+    };
+    for (const Expected& e : table) {
+        const BoatRecord& b = DefaultBoat(e.type);
+        SCOPED_TRACE(e.type);
+        EXPECT_EQ(b.boatType, e.type);
+        EXPECT_EQ(b.lengthOverall, e.length);
+        EXPECT_EQ(b.beam, e.beam);
+        EXPECT_EQ(b.draft, e.draft);
+        EXPECT_EQ(b.freeboardHeight, e.freeboard);
+        EXPECT_EQ(b.weight, e.weight);
+        EXPECT_EQ(b.engineType, e.engineType);
+        EXPECT_EQ(b.engineCount, e.engineCount);
+        EXPECT_EQ(b.counterRotating, 1);
+        EXPECT_EQ(b.propRotation, -1);
+        EXPECT_EQ(b.propRotationStarboard, 1);
+        EXPECT_EQ(b.portPropOffset, e.portProp);
+        EXPECT_EQ(b.propDistFromCL, e.propFromCL);
+        EXPECT_EQ(b.propDistFromTransom, e.propFromTransom);
+        EXPECT_EQ(b.propWalkFactor, e.propWalk);
+        EXPECT_EQ(b.reversePowerFactor, 0.5);
+        EXPECT_EQ(b.propPitch, 14.0);
+        EXPECT_EQ(b.maxRpm, 2500);
+        EXPECT_EQ(b.idleRpm, 600);
+        EXPECT_EQ(b.idlePowerFactor, e.idlePower);
+        EXPECT_EQ(b.rudderArea, e.rudderArea);
+        EXPECT_EQ(b.rudderDistFromTransom, e.rudderFromTransom);
+        EXPECT_EQ(b.propWashFactor, e.propWash);
+        EXPECT_EQ(b.hasBowThruster, e.thruster);
+        EXPECT_EQ(b.bowThrusterDistFromTransom, e.thrusterFromTransom);
+        EXPECT_EQ(b.bowThrusterForce, e.thrusterForce);
+        EXPECT_EQ(b.maxSpeedKnots, e.maxSpeed);
+        EXPECT_EQ(b.hiddenFactor1, 0.5);
+        EXPECT_EQ(b.hiddenFactor2, 0.5);
+        EXPECT_EQ(b.fenderReach, 1.0);
+        EXPECT_EQ(b.fenderDiameter, e.fender);
+        EXPECT_EQ(b.savedSlipSizeIndex, 3);
+        EXPECT_EQ(b.savedSlipSizeAuto, 1);
+        EXPECT_EQ(b.savedCustomSlip[0], 0);
+        EXPECT_EQ(b.savedCustomSlip[1], 0);
+        EXPECT_EQ(b.dockLineLength, 1.5 * e.length);
+        EXPECT_EQ(b.anchorLineLength, 250);
+        EXPECT_EQ(b.lineSpringConstant, 1.24 * e.weight + 21000);
+
+        const double curve[6][2] = {{0, 0.05},    {0.2, 0.2},   {0.4, 0.43},
+                                    {0.6, 0.722}, {0.8, 0.803}, {1.0, 1.0}};
+        EXPECT_EQ(b.speedCurve.segmentCount, 5);
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(b.speedCurve.points[i][0], curve[i][0]) << i;
+            EXPECT_EQ(b.speedCurve.points[i][1], curve[i][1]) << i;
+        }
+
+        // The coefficient block.
+        EXPECT_EQ(b.presentedAreaDrag, 0.04);
+        EXPECT_EQ(b.cpTorque, 0.1);
+        EXPECT_EQ(b.rotationalDrag, e.rotationalDrag);
+        EXPECT_EQ(b.skidResistance, 7);
+        EXPECT_EQ(b.translationalDrag, e.translationalDrag);
+        EXPECT_EQ(b.propWalkSpeedFactor, 0.5);
+        EXPECT_EQ(b.propWalkLateralForce, 0.05);
+        EXPECT_EQ(b.propWalkTorque, 1.0);
+        EXPECT_EQ(b.propWalkForwardFactor, e.walkForward);
+        EXPECT_EQ(b.propWalkReverseFactor, e.walkReverse);
+        EXPECT_EQ(b.rudderPropWashReverse, 0.2);
+        EXPECT_EQ(b.rudderTurningTorque, e.turningTorque);
+        EXPECT_EQ(b.rudderLateralForce, 0.5);
+        EXPECT_EQ(b.rudderLateralForceScaled, 5.0);
+        EXPECT_EQ(b.thrusterLateralForce, 0.5);
+        EXPECT_EQ(b.thrusterTorque, 2.0);
+        EXPECT_EQ(b.transMaxAccel, 32.2);
+        EXPECT_EQ(b.rotMaxAccel, 10);
+        EXPECT_EQ(b.lineBreakingPtFactor, 10);
+        EXPECT_EQ(b.lineSlipFactor, 5);
+    }
+}
+
 TEST(ApplyBoatDefaults, PlacesTheStartPoseBelowTheStandardSlip) {
     static BoatRecord boat;
     std::memset(&boat, 0, sizeof boat);

@@ -83,6 +83,30 @@ TEST(HullOutline, HouseboatIsStraightSidedWithABluntBow) {
     for (int i = 134; i < 199; ++i) EXPECT_GT(h.hullOutlineY[i + 1], h.hullOutlineY[i]) << i;
 }
 
+// The Houseboat's plan is fixed. Normalising moves the stern centre to 0 and
+// keeps the bow tip at 1, so distances from the bow keep their proportions
+// and the half-widths (a full width of 1) keep their values.
+TEST(HullOutline, HouseboatFixedPlanPoints) {
+    const BoatRecord& h = OutlineOfDefaultBoat(HOUSEBOAT);
+    const double* X = h.hullOutlineX;
+    const double* Y = h.hullOutlineY;
+    const double bowRun = 1 - X[134];  // 0.011 of the plan
+    EXPECT_NEAR((1 - X[133]) / bowRun, (1 - 0.986) / 0.011, 1e-9);
+    EXPECT_NEAR((1 - X[135]) / bowRun, 0.009 / 0.011, 1e-12);
+    EXPECT_NEAR((1 - X[136]) / bowRun, 0.008 / 0.011, 1e-12);
+    EXPECT_NEAR((1 - X[137]) / bowRun, 0.007 / 0.011, 1e-12);
+    EXPECT_NEAR((1 - X[198]) / bowRun, 0.007 / 62 / 0.011, 1e-12);
+    EXPECT_NEAR(Y[134], 0.001 - 0.5, ROUNDING);
+    EXPECT_NEAR(Y[135], 0.002 - 0.5, ROUNDING);
+    EXPECT_NEAR(Y[136], 0.004 - 0.5, ROUNDING);
+    EXPECT_NEAR(Y[137], 0.007 - 0.5, ROUNDING);
+    EXPECT_NEAR(Y[198], -0.493 / 62, ROUNDING);
+    for (int i = 1; i <= 133; ++i)  // equal steps along the straight side
+        EXPECT_NEAR(X[i] - X[i - 1], X[1] - X[0], 1e-12) << i;
+    for (int i = 138; i <= 199; ++i)  // equal steps round the bow
+        EXPECT_NEAR(Y[i] - Y[i - 1], 0.493 / 62, 1e-12) << i;
+}
+
 TEST(HullOutline, DependsOnlyOnTheTypeNotOnTheDimensions) {
     static BoatRecord small;
     static BoatRecord large;
