@@ -5,16 +5,12 @@
 #include "boat/boat_file.h"
 #include "boat/boat_list.h"
 #include "boat/units.h"
+#include "controls/key_bindings.h"
 #include "document/camera.h"
 #include "document/document.h"
 #include "document/settings_file.h"
 
 namespace {
-
-// The keys of the keyboard controls, in the order the controls are numbered:
-// Windows virtual-key codes (letters are their upper-case ASCII codes).
-const int DEFAULT_KEY_BINDINGS[KEY_BINDING_COUNT] = {'U', 'O', 'I', 'W', 'X', 'S', 'R',  'V', 'F',
-                                                     'E', 'C', 'D', 'J', 'L', 'K', 0x70, 0x71};
 
 const int DEFAULT_RATE_PERIOD = 100;  // steps, the Medium rate of change
 
