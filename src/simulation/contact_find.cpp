@@ -102,8 +102,9 @@ int RepresentativePoint(const HullRun& run) {
     return m;
 }
 
+// The sentinel is not one of them: it keeps point 0's tabled lever arm.
 bool IsEndPoint(int m) {
-    return m == 0 || m == HULL_BOW_TIP || m == HULL_STARBOARD_STERN || m == HULL_SENTINEL;
+    return m == 0 || m == HULL_BOW_TIP || m == HULL_STARBOARD_STERN;
 }
 
 void AddHullRunContact(CKLVNDoc& doc, const BoatPose& pose, const HullRun& run) {

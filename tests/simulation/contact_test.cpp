@@ -239,6 +239,14 @@ TEST(Contact, TheSentinelTakesPointZerosLeverArm) {
     EXPECT_EQ(doc->contact.contactCell[0], 0);
     EXPECT_DOUBLE_EQ(doc->contact.contactArm[0], doc->boat.hullNormals[0].leverArm);
 
+    // A push along one axis replaces the arm only at points 0, 199 and 398;
+    // the sentinel keeps point 0's tabled arm there too.
+    doc->dock.contactCells[0].pushX = 0;
+    ASSERT_EQ(FindContacts(*doc), 1);
+    EXPECT_EQ(doc->contact.contactPoint[0], HULL_SENTINEL);
+    EXPECT_EQ(doc->contact.contactPushX[0], 0.0);
+    EXPECT_DOUBLE_EQ(doc->contact.contactArm[0], doc->boat.hullNormals[0].leverArm);
+
     doc->state.waterVelY = -3.0;
     doc->state.speedOverGround = 3.0;
     doc->state.courseThroughWater = PI_15;
