@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "boat/boat_file.h"
 #include "boat/boat_list.h"
 #include "boat/boat_record_bytes.h"
+#include "boat/units.h"
 #include "document/settings_file.h"
 
 namespace {
@@ -295,4 +297,73 @@ TEST(DeleteBoat, CurrentBoatLoadsTheFirstOneLeft) {
     EXPECT_TRUE(doc.boatPresent);
     EXPECT_EQ(BytesOf(doc.boat), keel);
     EXPECT_EQ(f.folder.Entries(), (Names{"Keel.boat", "Persist.kvn"}));
+}
+
+TEST(OpenBoat, BoatsEditedToTheirLimitsLoadBack) {
+    FileDocument f;
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
+    struct Edit {
+        const char* name;
+        int type;
+        bool metric;
+        void (*change)(BoatDialogValues&);
+    };
+    const Edit edits[] = {
+        {"House", HOUSEBOAT, false, [](BoatDialogValues&) {}},
+        {"TwinSail", SAILBOAT, false,
+         [](BoatDialogValues& v) {
+             v.engineCount = 2;
+             v.counterRotating = true;
+             v.engineType = OUTBOARD_OR_IO;
+             v.propDistFromCL = 0.0;
+             v.hasBowThruster = true;
+             v.bowThrusterDistFromTransom = 100.0;
+         }},
+        {"MetricLimits", MOTORBOAT, true,
+         [](BoatDialogValues& v) {
+             v.fenderDiameter = 0.1524;
+             v.propDistFromCL = 0.5 * v.lengthOverall;
+             v.bowThrusterDistFromTransom = v.lengthOverall;
+             v.dockLineLength = 2.0 * v.lengthOverall;
+         }},
+        {"Big", MOTORBOAT, false,
+         [](BoatDialogValues& v) {
+             v.lengthOverall = 120.0;
+             v.beam = 30.0;
+             v.weight = 400000.0;
+         }},
+        {"Dinghy", SAILBOAT, true,
+         [](BoatDialogValues& v) {
+             v.lengthOverall = 2.0;
+             v.beam = 0.8;
+             v.weight = 60.0;
+             v.fenderDiameter = 0.6096;
+             v.idlePowerFactor = 0.9;
+         }},
+    };
+    for (const Edit& e : edits) {
+        SetDisplayUnits(doc, e.metric);
+        BoatDialogValues values;
+        FillBoatDialog(doc, values, BOAT_DIALOG_NEW, e.type);
+        std::snprintf(values.boatName, sizeof values.boatName, "%s", e.name);
+        e.change(values);
+        AcceptNewBoat(doc, values);
+        // An edit of an existing boat, changing its type, must load back too.
+        FillBoatDialog(doc, values, BOAT_DIALOG_EDIT, e.type);
+        values.boatType = (e.type + 1) % 3;
+        AcceptEditedBoat(doc, values);
+        EXPECT_TRUE(BoatRecordIsSound(doc.boat)) << e.name;
+        f.ui.messages.clear();
+        SaveBoat(doc);
+        EXPECT_TRUE(f.ui.messages.empty()) << e.name;
+    }
+    for (int slot = 0; slot < doc.settings.boatCount; ++slot) {
+        f.ui.chooseBoatAnswers.push_back(slot);
+        OpenBoat(doc);
+        EXPECT_EQ(f.ui.messages, Names{}) << f.Slot(slot);
+        EXPECT_TRUE(doc.boatPresent) << f.Slot(slot);
+        EXPECT_EQ(f.Slot(slot), doc.boat.boatName);
+    }
+    EXPECT_EQ(doc.settings.boatCount, 5);
 }
