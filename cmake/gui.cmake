@@ -31,6 +31,8 @@ if(KELVANE_GUI_TEST_SOURCES)
   add_executable(kelvane_gui_tests ${KELVANE_GUI_TEST_SOURCES})
   target_include_directories(kelvane_gui_tests PRIVATE tests)
   target_link_libraries(kelvane_gui_tests PRIVATE kelvane_shell Qt6::Test GTest::gtest)
+  target_compile_definitions(kelvane_gui_tests PRIVATE KELVANE_PATH="$<TARGET_FILE:kelvane>")
+  add_dependencies(kelvane_gui_tests kelvane)
   gtest_discover_tests(kelvane_gui_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS gui)
 endif()
