@@ -130,6 +130,8 @@ int CKLVNView::MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifi
     if (buttons.testFlag(Qt::LeftButton)) flags |= MOUSE_FLAG_LEFT;
     if (buttons.testFlag(Qt::RightButton)) flags |= MOUSE_FLAG_RIGHT;
     if (buttons.testFlag(Qt::MiddleButton)) flags |= MOUSE_FLAG_MIDDLE;
+    if (buttons.testFlag(Qt::XButton1)) flags |= MOUSE_FLAG_X1;
+    if (buttons.testFlag(Qt::XButton2)) flags |= MOUSE_FLAG_X2;
     if (modifiers.testFlag(Qt::ShiftModifier)) flags |= MOUSE_FLAG_SHIFT;
     if (modifiers.testFlag(Qt::ControlModifier)) flags |= MOUSE_FLAG_CTRL;
     return flags;

@@ -8,6 +8,8 @@ constexpr int MOUSE_FLAG_RIGHT = 2;
 constexpr int MOUSE_FLAG_SHIFT = 4;
 constexpr int MOUSE_FLAG_CTRL = 8;
 constexpr int MOUSE_FLAG_MIDDLE = 16;
+constexpr int MOUSE_FLAG_X1 = 32;  // the side buttons count as mouse buttons too
+constexpr int MOUSE_FLAG_X2 = 64;
 
 constexpr int MOUSE_BUTTON_LEFT = 0;
 constexpr int MOUSE_BUTTON_RIGHT = 1;

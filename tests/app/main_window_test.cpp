@@ -11,10 +11,11 @@ namespace {
 using MainWindow = WindowTest;
 
 // A wheel notch over the middle of the view, as the window system delivers it.
-void Wheel(QWindow* window, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+void Wheel(QWindow* window, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           Qt::MouseButtons buttons = Qt::NoButton) {
     const QPointF at(window->width() / 2.0, window->height() / 2.0);
-    QWheelEvent event(at, window->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      modifiers, Qt::NoScrollPhase, false);
+    QWheelEvent event(at, window->mapToGlobal(at), QPoint(), QPoint(0, delta), buttons, modifiers,
+                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(window, &event);
 }
 
@@ -109,6 +110,12 @@ TEST_F(MainWindow, WheelZoomsWithinLimits) {
     // Shift and Ctrl together count as neither: a plain zoom.
     Wheel(View(), 120, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(camera.fieldOfViewDeg, 160.0);
+    // So does Shift with a side button held: not exactly Shift.
+    Wheel(View(), -120, Qt::ShiftModifier, Qt::XButton1);
+    EXPECT_DOUBLE_EQ(camera.fieldOfViewDeg, 170.0);
+    Wheel(View(), 120, Qt::ShiftModifier, Qt::XButton2);
+    EXPECT_DOUBLE_EQ(camera.fieldOfViewDeg, 160.0);
+    EXPECT_DOUBLE_EQ(camera.viewDistance, 76.0);
 
     // The next frame is drawn with the new field of view.
     const QImage image = Frame1();
@@ -151,8 +158,19 @@ TEST_F(MainWindow, ClickCleatPicksLineUpThenClickDockMakesItFast) {
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier,
                       ProjectWorld(l.attachX, l.attachY, doc.dock.deckHeight));
     EXPECT_EQ(l.state, LINE_TAUT);  // hardened
+    image = Frame1();
+    EXPECT_TRUE(HasColourNear(image, ProjectWorld(l.attachX, l.attachY, l.attachZ), 1, 255, 0, 0));
+    EXPECT_TRUE(HasColourNear(image, ProjectWorld(l.cleatWorldX, l.cleatWorldY, l.cleatWorldZ), 2,
+                              255, 0, 0));  // taut: red at both ends
+    EXPECT_FALSE(HasColourNear(image, ProjectWorld(l.attachX, l.attachY, l.attachZ), 1, 0, 255, 0));
     QTest::mouseClick(View(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 5));
     EXPECT_EQ(l.state, LINE_SLACK);
+    // Slack but shorter than its nominal length: a red cleat, a green attach point.
+    doc.mooring.dockLines[line].lineLength = 0.5 * NominalLineLength(doc, line);
+    image = Frame1();
+    EXPECT_TRUE(HasColourNear(image, ProjectWorld(l.attachX, l.attachY, l.attachZ), 1, 0, 255, 0));
+    EXPECT_TRUE(HasColourNear(image, ProjectWorld(l.cleatWorldX, l.cleatWorldY, l.cleatWorldZ), 2,
+                              255, 0, 0));
     QTest::mouseClick(View(), Qt::RightButton, Qt::ShiftModifier,
                       ProjectWorld(l.attachX, l.attachY, doc.dock.deckHeight));
     EXPECT_EQ(l.state, LINE_STOWED);
