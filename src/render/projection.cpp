@@ -15,8 +15,8 @@ void InitGL() {
 void LoadProjection(const Camera& camera) {
     int width = camera.clientSize[0];
     int height = camera.clientSize[1];
-    // A minimised window has no height; the aspect ratio then keeps its last
-    // sound value (a fresh camera uses 1).
+    // The camera never takes the aspect ratio from a zero height (a
+    // minimised window); a camera that has none yet uses 1.
     double aspect = camera.aspectRatio > 0.0 ? camera.aspectRatio : 1.0;
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
