@@ -76,6 +76,22 @@ TEST_F(Indicators, ControlIndicatorsTurnRedAndGreen) {
     SaveScreenshot(image, "controls");
     EXPECT_GT(CountColour(image, 0, 255, 0), 20);
     EXPECT_GT(CountColour(image, 255, 0, 0), 5);
+
+    // The bars point the way the control acts: the rudder's to starboard
+    // (+x), the thruster's to port (-x), the engine's forward (+y).
+    const BoatRecord& b = doc.boat;
+    const double* rudder = b.rudderDrawPoint;
+    const double* thruster = b.thrusterDrawPoint;
+    const double* prop = b.propDrawPoints[0];
+    const double k = 0.8;
+    auto at = [this](double x, double y, double z) { return ProjectBoat(x, y, z); };
+    EXPECT_TRUE(HasColour(image, at(rudder[0] + k * rudder[3], rudder[1], rudder[2]), 0, 255, 0));
+    EXPECT_FALSE(HasColour(image, at(rudder[0] - k * rudder[3], rudder[1], rudder[2]), 0, 255, 0));
+    EXPECT_TRUE(
+        HasColour(image, at(thruster[0] - k * thruster[3], thruster[1], thruster[2]), 255, 0, 0));
+    EXPECT_FALSE(
+        HasColour(image, at(thruster[0] + k * thruster[3], thruster[1], thruster[2]), 255, 0, 0));
+    EXPECT_TRUE(HasColour(image, at(prop[0], prop[1] + k * prop[3], prop[2]), 0, 255, 0));
 }
 
 }  // namespace
