@@ -4,6 +4,8 @@
 // table built from the idle power factor the way the hull model builds it,
 // RPM limits, engines, a thruster, and a recording user interface.
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "../support/recording_ui.h"
@@ -12,17 +14,16 @@
 #include "document/camera.h"
 #include "document/document.h"
 
+// Idle at ±p, full at ±1, six even notches between them each way.
 inline void BuildTestThrottleTable(BoatRecord& boat) {
     const double p = boat.idlePowerFactor;
     double* table = boat.throttlePowerTable;
     table[0] = -1.0;
     table[8] = 0.0;
     table[16] = 1.0;
-    table[9] = p;
-    table[7] = -p;
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 0; k <= 6; ++k) {
         table[9 + k] = p + k * (1.0 - p) / 7.0;
-        table[7 - k] = -(p + k * (1.0 - p) / 7.0);
+        table[7 - k] = -table[9 + k];
     }
 }
 
@@ -51,19 +52,18 @@ struct ControlTestDoc {
         ResetControls(doc);
     }
 
-    const double* table() const { return doc.boat.throttlePowerTable; }
     int notch(int e) const { return doc.controls.throttleNotch[e]; }
     double power(int e) const { return doc.controls.enginePower[e]; }
+    void Engine(int selector, int command) { ChangeEngine(doc, selector, command, 1, 0); }
+    void ExpectNotches(int port, int starboard) const {
+        EXPECT_EQ(notch(0), port);
+        EXPECT_EQ(notch(1), starboard);
+    }
     void SetNotches(int port, int starboard) {
-        ChangeEngine(doc, ENGINE_PORT, ENGINE_NEUTRAL, 1, 0);
-        ChangeEngine(doc, ENGINE_STARBOARD, ENGINE_NEUTRAL, 1, 0);
-        for (int n = 8; n < port; ++n) ChangeEngine(doc, ENGINE_PORT, ENGINE_STEP_AHEAD, 1, 0);
-        for (int n = 8; n > port; --n) ChangeEngine(doc, ENGINE_PORT, ENGINE_STEP_ASTERN, 1, 0);
-        for (int n = 8; n < starboard; ++n) {
-            ChangeEngine(doc, ENGINE_STARBOARD, ENGINE_STEP_AHEAD, 1, 0);
-        }
-        for (int n = 8; n > starboard; --n) {
-            ChangeEngine(doc, ENGINE_STARBOARD, ENGINE_STEP_ASTERN, 1, 0);
-        }
+        Engine(ENGINE_BOTH, ENGINE_NEUTRAL);
+        for (int n = 8; n < port; ++n) Engine(ENGINE_PORT, ENGINE_STEP_AHEAD);
+        for (int n = 8; n > port; --n) Engine(ENGINE_PORT, ENGINE_STEP_ASTERN);
+        for (int n = 8; n < starboard; ++n) Engine(ENGINE_STARBOARD, ENGINE_STEP_AHEAD);
+        for (int n = 8; n > starboard; --n) Engine(ENGINE_STARBOARD, ENGINE_STEP_ASTERN);
     }
 };
