@@ -8,53 +8,39 @@
 #include <vector>
 
 #include "../document/file_document.h"
+#include "../support/record_bytes.h"
 #include "boat/boat_file.h"
-#include "boat/boat_list.h"
-#include "boat/boat_record_bytes.h"
 #include "boat/units.h"
 #include "document/settings_file.h"
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-std::vector<unsigned char> BytesOf(const BoatRecord& boat) {
-    std::vector<unsigned char> bytes(BOAT_RECORD_SIZE);
-    BoatRecordToBytes(boat, bytes.data());
-    return bytes;
+// The settings as they stand on disk.
+std::unique_ptr<SettingsRecord> StoredSettings(CKLVNDoc& doc) {
+    auto stored = std::make_unique<SettingsRecord>();
+    EXPECT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
+    return stored;
 }
 
-const char NO_BOATS[] = "No boats on file:\n\nOperation aborted";
-const char CORRUPTED[] = "Boat file is corrupted:\n\nUsing default boat";
-const char TRY_ANOTHER[] = "Cannot write to boat data file:\n\nTry another name";
-
-// Saves boats under the names, in order, each a new Motorboat of that name.
-void SaveBoats(FileDocument& f, std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-        f.DefineBoat(name);
-        SaveBoat(*f.doc);
-    }
+void WriteHundredBytes(const std::string& path) {
+    std::vector<unsigned char> hundred(100, 0xFF);
+    TempFolder::WriteBytes(path, hundred.data(), hundred.size());
 }
 
 }  // namespace
 
-TEST(SaveBoat, WritesTheFileAndListsTheName) {
+TEST(SaveBoat, WritesTheFileListsTheNameAndRewritesAListedOne) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
+    EXPECT_EQ(f.Files(), (Names{"Persist.kvn"}));  // the default boat is not saved by itself
 
-    // The default boat of start-up is not saved by itself.
-    EXPECT_EQ(f.folder.Entries(), (Names{"Persist.kvn"}));
-
-    SaveBoats(f, {"Blue Heron"});
+    f.SaveBoats({"Blue Heron"});
     EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_EQ(f.folder.Entries(), (Names{"Blue Heron.boat", "Persist.kvn"}));
-    EXPECT_EQ(TempFolder::ReadBytes(f.folder.File("Blue Heron.boat")), BytesOf(doc.boat));
-    EXPECT_EQ(doc.settings.boatCount, 1);
+    EXPECT_EQ(TempFolder::ReadBytes(f.File("Blue Heron.boat")), BytesOf(doc.boat));
     EXPECT_EQ(f.Slot(0), "Blue Heron");
 
-    // Saving again under a listed name rewrites the file, the list stays.
-    SaveBoats(f, {"Gull"});
+    f.SaveBoats({"Gull"});
     doc.settings.currentBoatIndex = 0;
     doc.boat.weight = 12345.0;
     std::snprintf(doc.boat.boatName, sizeof doc.boat.boatName, "%s", "Blue Heron");
@@ -62,14 +48,12 @@ TEST(SaveBoat, WritesTheFileAndListsTheName) {
     EXPECT_EQ(doc.settings.boatCount, 2);
     EXPECT_EQ(doc.settings.currentBoatIndex, 0);
     auto loaded = std::make_unique<BoatRecord>();
-    ASSERT_EQ(LoadBoatFile(f.folder.File("Blue Heron.boat").c_str(), *loaded), BOAT_FILE_LOADED);
+    ASSERT_EQ(LoadBoatFile(f.File("Blue Heron.boat").c_str(), *loaded), BOAT_FILE_LOADED);
     EXPECT_EQ(loaded->weight, 12345.0);
-
-    auto stored = std::make_unique<SettingsRecord>();
-    ASSERT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
+    auto stored = StoredSettings(doc);
     EXPECT_EQ(stored->boatCount, 2);
     EXPECT_STREQ(stored->boatNames[1], "Gull");
-    EXPECT_EQ(f.folder.Entries(), (Names{"Blue Heron.boat", "Gull.boat", "Persist.kvn"}));
+    EXPECT_EQ(f.Files(), (Names{"Blue Heron.boat", "Gull.boat", "Persist.kvn"}));
 }
 
 TEST(SaveBoat, NothingWithoutABoatAndAFullListRefuses) {
@@ -81,157 +65,113 @@ TEST(SaveBoat, NothingWithoutABoatAndAFullListRefuses) {
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_EQ(doc.settings.boatCount, 0);
 
-    for (int i = 0; i < 16; ++i) SaveBoats(f, {("Boat" + std::to_string(i)).c_str()});
+    for (int i = 0; i < 16; ++i) f.SaveBoats({("Boat" + std::to_string(i)).c_str()});
     ASSERT_EQ(doc.settings.boatCount, 16);
     EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_EQ(f.folder.Entries().size(), 17u);
-
-    SaveBoats(f, {"Boat3"});  // listed, but the list is full
-    SaveBoats(f, {"Seventeenth"});
-    ASSERT_EQ(f.ui.messages.size(), 2u);
-    EXPECT_EQ(f.ui.messages[0],
-              "Boat list is full:\n\nYou must delete a boat\nbefore saving this one");
-    EXPECT_EQ(f.ui.messages[1], f.ui.messages[0]);
-    EXPECT_EQ(f.folder.Entries().size(), 17u);
+    f.SaveBoats({"Boat3", "Seventeenth"});  // listed or not, the list is full
+    const char full[] = "Boat list is full:\n\nYou must delete a boat\nbefore saving this one";
+    EXPECT_EQ(f.ui.messages, (Names{full, full}));
+    EXPECT_EQ(f.Files().size(), 17u);
 }
 
-TEST(SaveBoat, HostileNamesWriteNothingAndStayOffTheList) {
-    // The data folder sits inside a root folder that must stay as it is.
-    TempFolder root;
-    std::string data = root.File("data");
-    std::filesystem::create_directory(data);
-    RecordingUserInterface ui;
-    auto doc = std::make_unique<CKLVNDoc>();
-    ClearDocument(*doc);
-    doc->ui = &ui;
-    StartUpDocument(*doc, data.c_str());
-    ui.messages.clear();
-
+TEST(SaveBoat, HostileNamesAndAnUnwritableFolderLeaveNoFileAndNoListEntry) {
+    FileDocument f;
+    f.UseDataSubfolder();
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
     const char* hostile[] = {
         "../escape",         "a/b",       "/tmp/kelvane-abs", "..",          ".",          "",
         "Seventeen_chars_x", "tab\tname", "line\nbreak",      "caf\xc3\xa9", "back\\slash"};
     for (const char* name : hostile) {
-        ui.messages.clear();
-        std::memset(doc->boat.boatName, 0, sizeof doc->boat.boatName);
-        std::memcpy(doc->boat.boatName, name, std::strlen(name));
-        doc->boatPresent = true;
-        SaveBoat(*doc);
-        ASSERT_EQ(ui.messages.size(), 1u) << name;
-        EXPECT_EQ(ui.messages[0], TRY_ANOTHER) << name;
+        f.ui.messages.clear();
+        std::memset(doc.boat.boatName, 0, sizeof doc.boat.boatName);
+        std::memcpy(doc.boat.boatName, name, std::strlen(name));
+        doc.boatPresent = true;
+        SaveBoat(doc);
+        EXPECT_EQ(f.ui.messages, (Names{TRY_ANOTHER})) << name;
     }
-    EXPECT_EQ(doc->settings.boatCount, 0);
-    EXPECT_EQ(TempFolder::EntriesOf(data), (Names{"Persist.kvn"}));
-    EXPECT_EQ(root.Entries(), (Names{"data"}));
+    EXPECT_EQ(doc.settings.boatCount, 0);
+    EXPECT_EQ(f.Files(), (Names{"Persist.kvn"}));
+    EXPECT_EQ(f.folder.Entries(), (Names{"data"}));
     EXPECT_FALSE(std::filesystem::exists("/tmp/kelvane-abs.boat"));
 
     // A usable name right after: the list and the files agree.
-    std::snprintf(doc->boat.boatName, sizeof doc->boat.boatName, "%s", "Fine");
-    SaveBoat(*doc);
-    EXPECT_EQ(doc->settings.boatCount, 1);
-    EXPECT_EQ(TempFolder::EntriesOf(data), (Names{"Fine.boat", "Persist.kvn"}));
-}
+    std::snprintf(doc.boat.boatName, sizeof doc.boat.boatName, "%s", "Fine");
+    SaveBoat(doc);
+    EXPECT_EQ(doc.settings.boatCount, 1);
+    EXPECT_EQ(f.Files(), (Names{"Fine.boat", "Persist.kvn"}));
 
-TEST(SaveBoat, AFolderThatCannotBeWrittenLeavesNoListEntry) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-    f.DefineBoat("Lost");
     // The data folder vanishes: the file cannot be written.
+    f.ui.messages.clear();
+    f.DefineBoat("Lost");
     std::snprintf(doc.dataFolder, sizeof doc.dataFolder, "%s", f.folder.File("gone").c_str());
     SaveBoat(doc);
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0], TRY_ANOTHER);
-    EXPECT_EQ(doc.settings.boatCount, 0);
+    EXPECT_EQ(f.ui.messages, (Names{TRY_ANOTHER}));
+    EXPECT_EQ(doc.settings.boatCount, 1);
 }
 
-TEST(OpenBoat, LoadsTheChosenBoat) {
+TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
-
     OpenBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
     EXPECT_TRUE(f.ui.chooseBoatTitles.empty());
 
     f.DefineBoat("Sail", SAILBOAT);
     SaveBoat(doc);
-    f.DefineBoat("House", HOUSEBOAT);
-    SaveBoat(doc);
-    const std::vector<unsigned char> sail = TempFolder::ReadBytes(f.folder.File("Sail.boat"));
+    f.SaveBoats({"Gone", "Short", "House"});
+    const std::vector<unsigned char> sail = TempFolder::ReadBytes(f.File("Sail.boat"));
+    std::filesystem::remove(f.File("Gone.boat"));
+    WriteHundredBytes(f.File("Short.boat"));
+    const std::vector<unsigned char> house = BytesOf(doc.boat);
     f.ui.messages.clear();
 
     // Cancel and a slot that is not listed change nothing.
-    f.ui.chooseBoatAnswers = {-1, 2, 7};
+    f.ui.chooseBoatAnswers = {-1, 4, 7};
     for (int i = 0; i < 3; ++i) OpenBoat(doc);
-    EXPECT_STREQ(doc.boat.boatName, "House");
-    EXPECT_EQ(doc.settings.currentBoatIndex, 1);
+    EXPECT_EQ(doc.settings.currentBoatIndex, 3);
     EXPECT_TRUE(f.ui.messages.empty());
 
+    // A missing or a short file keeps the previous record whole.
+    f.ui.chooseBoatAnswers = {1, 2};
+    OpenBoat(doc);
+    OpenBoat(doc);
+    EXPECT_EQ(f.ui.messages, (Names{NO_BOAT_FILE, BOAT_CORRUPTED}));
+    EXPECT_FALSE(doc.boatPresent);
+    EXPECT_EQ(BytesOf(doc.boat), house);
+    EXPECT_EQ(doc.settings.currentBoatIndex, 2);
+
+    f.ui.messages.clear();
     f.ui.chooseBoatAnswers = {0};
     OpenBoat(doc);
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_TRUE(doc.boatPresent);
     EXPECT_EQ(BytesOf(doc.boat), sail);
-    EXPECT_EQ(doc.settings.currentBoatIndex, 0);
-    auto stored = std::make_unique<SettingsRecord>();
-    ASSERT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
-    EXPECT_EQ(stored->currentBoatIndex, 0);
-}
-
-TEST(OpenBoat, MissingOrShortFileKeepsThePreviousBoat) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-    SaveBoats(f, {"Gone", "Short", "Here"});
-    std::filesystem::remove(f.folder.File("Gone.boat"));
-    std::vector<unsigned char> hundred(100, 7);
-    TempFolder::WriteBytes(f.folder.File("Short.boat"), hundred.data(), hundred.size());
-    const std::vector<unsigned char> here = BytesOf(doc.boat);
-    f.ui.messages.clear();
-
-    f.ui.chooseBoatAnswers = {0};
-    OpenBoat(doc);
-    EXPECT_EQ(f.ui.messages, (Names{"Cannot open the boat data file:\n\nUsing default boat"}));
-    EXPECT_FALSE(doc.boatPresent);
-    EXPECT_EQ(BytesOf(doc.boat), here);
-
-    f.ui.messages.clear();
-    f.ui.chooseBoatAnswers = {1};
-    OpenBoat(doc);
-    EXPECT_EQ(f.ui.messages, (Names{CORRUPTED}));
-    EXPECT_FALSE(doc.boatPresent);
-    EXPECT_EQ(BytesOf(doc.boat), here);
-    EXPECT_EQ(doc.settings.currentBoatIndex, 1);
+    EXPECT_EQ(StoredSettings(doc)->currentBoatIndex, 0);
 }
 
 TEST(DeleteBoat, SlotTwoOfThreeWhileTheFirstIsCurrent) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
-
     DeleteBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
     f.ui.messages.clear();
 
-    SaveBoats(f, {"A", "B", "C"});
-    f.ui.chooseBoatAnswers = {0};
+    f.SaveBoats({"A", "B", "C"});
+    f.ui.chooseBoatAnswers = {0, 2};
     OpenBoat(doc);
     const std::vector<unsigned char> a = BytesOf(doc.boat);
-
-    f.ui.chooseBoatAnswers = {2};
     DeleteBoat(doc);
     EXPECT_TRUE(f.ui.questions.empty());
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_EQ(doc.settings.boatCount, 2);
     EXPECT_EQ(doc.settings.currentBoatIndex, 0);
-    EXPECT_EQ(f.Slot(0), "A");
-    EXPECT_EQ(f.Slot(1), "B");
-    EXPECT_EQ(f.Slot(2), " ... ");
+    EXPECT_EQ((Names{f.Slot(0), f.Slot(1), f.Slot(2)}), (Names{"A", "B", " ... "}));
     EXPECT_EQ(BytesOf(doc.boat), a);
-    EXPECT_EQ(f.folder.Entries(), (Names{"A.boat", "B.boat", "Persist.kvn"}));
-    auto stored = std::make_unique<SettingsRecord>();
-    ASSERT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
-    EXPECT_EQ(stored->boatCount, 2);
+    EXPECT_EQ(f.Files(), (Names{"A.boat", "B.boat", "Persist.kvn"}));
+    EXPECT_EQ(StoredSettings(doc)->boatCount, 2);
 }
 
 TEST(DeleteBoat, TheOnlyCurrentBoatGivesTheDefaultBoat) {
@@ -242,63 +182,53 @@ TEST(DeleteBoat, TheOnlyCurrentBoatGivesTheDefaultBoat) {
     doc.boat.lengthOverall = 40.0;
     SaveBoat(doc);
 
-    // No keeps everything.
-    f.ui.chooseBoatAnswers = {0};
-    f.ui.yesNoAnswers = {false};
-    DeleteBoat(doc);
+    f.ui.chooseBoatAnswers = {0, 0};
+    f.ui.yesNoAnswers = {false, true};
+    DeleteBoat(doc);  // No keeps everything
     EXPECT_EQ(f.ui.questions, (Names{"This will delete the current boat\n\nDelete it?"}));
     EXPECT_EQ(doc.settings.boatCount, 1);
-    EXPECT_TRUE(std::filesystem::exists(f.folder.File("Only.boat")));
+    EXPECT_TRUE(std::filesystem::exists(f.File("Only.boat")));
 
-    f.ui.chooseBoatAnswers = {0};
-    f.ui.yesNoAnswers = {true};
     DeleteBoat(doc);
     EXPECT_EQ(doc.settings.boatCount, 0);
-    EXPECT_EQ(f.folder.Entries(), (Names{"Persist.kvn"}));
+    EXPECT_EQ(f.Files(), (Names{"Persist.kvn"}));
     // The default boat of the current type (the deleted boat's).
     EXPECT_STREQ(doc.boat.boatName, "New_Sailboat");
     EXPECT_EQ(doc.boat.lengthOverall, 35.0);
-    EXPECT_EQ(doc.boat.boatType, SAILBOAT);
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST(DeleteBoat, CurrentBoatWithAShortFirstFileKeepsTheRecordWhole) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-    SaveBoats(f, {"First", "Second"});  // Second is current
-    const std::vector<unsigned char> second = BytesOf(doc.boat);
-    std::vector<unsigned char> hundred(100, 0xFF);
-    TempFolder::WriteBytes(f.folder.File("First.boat"), hundred.data(), hundred.size());
-
-    f.ui.chooseBoatAnswers = {1};
-    f.ui.yesNoAnswers = {true};
-    DeleteBoat(doc);
-    EXPECT_EQ(f.ui.messages, (Names{CORRUPTED}));
-    EXPECT_FALSE(doc.boatPresent);
-    EXPECT_EQ(BytesOf(doc.boat), second) << "no half-read record";
-    EXPECT_EQ(doc.settings.boatCount, 1);
-    EXPECT_EQ(doc.settings.currentBoatIndex, 0);
-}
-
-TEST(DeleteBoat, CurrentBoatLoadsTheFirstOneLeft) {
+TEST(DeleteBoat, TheCurrentBoatLoadsTheFirstLeftAndAShortOneKeepsTheRecordWhole) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
     f.DefineBoat("Keel", SAILBOAT);
     SaveBoat(doc);
     const std::vector<unsigned char> keel = BytesOf(doc.boat);
-    SaveBoats(f, {"Power"});
+    f.SaveBoats({"Power", "Spare"});
 
-    f.ui.chooseBoatAnswers = {1};
+    f.ui.chooseBoatAnswers = {2};
     f.ui.yesNoAnswers = {true};
     DeleteBoat(doc);
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_TRUE(doc.boatPresent);
     EXPECT_EQ(BytesOf(doc.boat), keel);
-    EXPECT_EQ(f.folder.Entries(), (Names{"Keel.boat", "Persist.kvn"}));
+    EXPECT_EQ(f.Files(), (Names{"Keel.boat", "Persist.kvn", "Power.boat"}));
+
+    // Keel is current; the first boat left after it has a short file.
+    WriteHundredBytes(f.File("Power.boat"));
+    f.ui.chooseBoatAnswers = {0};
+    f.ui.yesNoAnswers = {true};
+    DeleteBoat(doc);
+    EXPECT_EQ(f.ui.messages, (Names{BOAT_CORRUPTED}));
+    EXPECT_FALSE(doc.boatPresent);
+    EXPECT_EQ(BytesOf(doc.boat), keel) << "no half-read record";
+    EXPECT_EQ(doc.settings.boatCount, 1);
+    EXPECT_EQ(doc.settings.currentBoatIndex, 0);
 }
 
+// New boats at their limits, each then edited to another type, save and
+// open again without a corrupted-file report.
 TEST(OpenBoat, BoatsEditedToTheirLimitsLoadBack) {
     FileDocument f;
     f.StartUpFresh();
@@ -349,21 +279,20 @@ TEST(OpenBoat, BoatsEditedToTheirLimitsLoadBack) {
         std::snprintf(values.boatName, sizeof values.boatName, "%s", e.name);
         e.change(values);
         AcceptNewBoat(doc, values);
-        // An edit of an existing boat, changing its type, must load back too.
         FillBoatDialog(doc, values, BOAT_DIALOG_EDIT, e.type);
         values.boatType = (e.type + 1) % 3;
         AcceptEditedBoat(doc, values);
         EXPECT_TRUE(BoatRecordIsSound(doc.boat)) << e.name;
-        f.ui.messages.clear();
+        f.ui.messages.clear();  // the clamping messages of the dialog
         SaveBoat(doc);
         EXPECT_TRUE(f.ui.messages.empty()) << e.name;
     }
-    for (int slot = 0; slot < doc.settings.boatCount; ++slot) {
+    ASSERT_EQ(doc.settings.boatCount, 5);
+    for (int slot = 0; slot < 5; ++slot) {
         f.ui.chooseBoatAnswers.push_back(slot);
         OpenBoat(doc);
         EXPECT_EQ(f.ui.messages, Names{}) << f.Slot(slot);
         EXPECT_TRUE(doc.boatPresent) << f.Slot(slot);
         EXPECT_EQ(f.Slot(slot), doc.boat.boatName);
     }
-    EXPECT_EQ(doc.settings.boatCount, 5);
 }

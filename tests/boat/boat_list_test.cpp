@@ -40,12 +40,6 @@ TEST(BoatList, AddKeepsOrderFindsListedNamesAndRefusesWhenFull) {
     EXPECT_EQ(AddBoatName(doc, "Another"), -1);
     EXPECT_EQ(AddBoatName(doc, "Alpha"), -1) << "a full list refuses even a listed name";
     EXPECT_EQ(doc.settings.boatCount, 16);
-
-    // A name that does not fit a slot is refused rather than cut.
-    FileDocument g;
-    g.StartUpFresh();
-    EXPECT_EQ(AddBoatNameToList(g.doc->settings, "12345678901234567890"), -1);
-    EXPECT_EQ(g.doc->settings.boatCount, 0);
 }
 
 TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
@@ -55,8 +49,7 @@ TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
     SettingsRecord& s = doc.settings;
 
     EXPECT_EQ(RemoveBoatName(doc, 0), 0);
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0], "No boats on file:\n\nOperation aborted");
+    EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
 
     ListNames(doc, {"A", "B", "C", "D"});
     s.currentBoatIndex = 2;  // C
@@ -75,17 +68,20 @@ TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
     EXPECT_EQ(RemoveBoatName(doc, 16), -1);
     EXPECT_EQ(RemoveBoatName(doc, 5), -1) << "not a listed slot: nothing may be blanked";
     EXPECT_EQ(RemoveBoatName(doc, -1), -1);
-    EXPECT_EQ(f.ui.messages.size(), 3u);
-    EXPECT_EQ(f.ui.messages[0], "Out of Range error\n\nInvalid boat name index");
+    const char invalid[] = "Out of Range error\n\nInvalid boat name index";
+    EXPECT_EQ(f.ui.messages, (Names{invalid, invalid, invalid}));
     EXPECT_EQ(s.boatCount, 2);
     EXPECT_EQ(f.Slot(0), "B");
     EXPECT_EQ(f.Slot(1), "C");
 }
 
-TEST(BoatList, SelectionListShowsTheListedNames) {
+TEST(BoatList, SelectionListShowsTheListedNamesAndNoNameIsCut) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
+    // A name that does not fit a slot is refused rather than cut.
+    EXPECT_EQ(AddBoatNameToList(doc.settings, "12345678901234567890"), -1);
+    EXPECT_EQ(doc.settings.boatCount, 0);
     BoatSelectionList list;
     FillSelectionList(doc, list);
     EXPECT_EQ(list.count, 0);
@@ -96,9 +92,7 @@ TEST(BoatList, SelectionListShowsTheListedNames) {
     FillSelectionList(doc, list);
     EXPECT_EQ(list.count, 3);
     EXPECT_EQ(list.initialSelection, 1);
-    EXPECT_STREQ(list.names[0], "First");
-    EXPECT_STREQ(list.names[1], "Sixteen_chars_ok");
-    EXPECT_STREQ(list.names[2], "Third");
-    EXPECT_STREQ(list.names[3], "");
+    EXPECT_EQ((Names{list.names[0], list.names[1], list.names[2], list.names[3]}),
+              (Names{"First", "Sixteen_chars_ok", "Third", ""}));
     EXPECT_EQ(list.chosen, -1);
 }

@@ -2,23 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "boat/boat_defaults.h"
-#include "boat/hull_model.h"
+#include "default_boat.h"
 
 namespace {
 
 constexpr int UNTOUCHED = 777;
 
-// A default boat's outline and mesh, on a record whose face list was full of
-// a marker beforehand.
+// A default boat's mesh, built on a face list full of a marker.
 BoatRecord& MeshOfDefaultBoat(int type) {
-    static BoatRecord boat;
-    std::memset(&boat, 0, sizeof boat);
+    BoatRecord& boat = DefaultRecord(type, true);
     for (int f = 0; f < MESH_FACE_ENTRIES; ++f) boat.meshFaces[f] = UNTOUCHED;
-    ApplyBoatDefaults(boat, type, true, 35);
-    BuildOutline(boat);
     BuildBoatMesh(boat);
     return boat;
 }

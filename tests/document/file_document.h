@@ -4,17 +4,29 @@
 // recording user interface, for the tests of the file commands and start-up.
 
 #include <cstring>
+#include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../support/recording_ui.h"
 #include "boat/boat_editing.h"
+#include "boat/boat_file_commands.h"
 #include "document/document.h"
 #include "document/startup.h"
 #include "temp_folder.h"
 
+using Names = std::vector<std::string>;
+
+inline const char NO_BOATS[] = "No boats on file:\n\nOperation aborted";
+inline const char NO_BOAT_FILE[] = "Cannot open the boat data file:\n\nUsing default boat";
+inline const char BOAT_CORRUPTED[] = "Boat file is corrupted:\n\nUsing default boat";
+inline const char TRY_ANOTHER[] = "Cannot write to boat data file:\n\nTry another name";
+
 struct FileDocument {
     TempFolder folder;
+    std::string data = folder.Path();  // the data folder
     RecordingUserInterface ui;
     std::unique_ptr<CKLVNDoc> doc = std::make_unique<CKLVNDoc>();
 
@@ -23,7 +35,14 @@ struct FileDocument {
         doc->ui = &ui;
     }
 
-    void StartUp() { StartUpDocument(*doc, folder.Path().c_str()); }
+    // Keep the files in a folder "data" inside the temporary folder, so that
+    // a test can see whether anything was written beside it.
+    void UseDataSubfolder() {
+        data = folder.File("data");
+        std::filesystem::create_directory(data);
+    }
+
+    void StartUp() { StartUpDocument(*doc, data.c_str()); }
 
     // Start-up in the empty folder, with its one message forgotten.
     void StartUpFresh() {
@@ -41,5 +60,15 @@ struct FileDocument {
         AcceptNewBoat(*doc, values);
     }
 
+    // Saves a new Motorboat under each name, in order.
+    void SaveBoats(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            DefineBoat(name);
+            SaveBoat(*doc);
+        }
+    }
+
     std::string Slot(int i) const { return doc->settings.boatNames[i]; }
+    std::string File(const std::string& name) const { return data + "/" + name; }
+    Names Files() const { return TempFolder::EntriesOf(data); }
 };

@@ -18,12 +18,8 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
 const char NO_SETTINGS[] = "Cannot open the persistent data file:\n\nUsing defaults";
 const char SETTINGS_CORRUPTED[] = "Persistent data is corrupted:\n\nUsing defaults";
-const char NO_BOAT_FILE[] = "Cannot open the boat data file:\n\nUsing default boat";
-const char BOAT_CORRUPTED[] = "Boat file is corrupted:\n\nUsing default boat";
 
 std::vector<unsigned char> DefaultSettingsBytes() {
     auto doc = std::make_unique<CKLVNDoc>();
