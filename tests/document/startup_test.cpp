@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "../boat/default_boat.h"
+#include "../support/record_bytes.h"
 #include "boat/boat_file.h"
 #include "boat/boat_file_commands.h"
 #include "boat/boat_list.h"
@@ -21,33 +23,21 @@ namespace {
 const char NO_SETTINGS[] = "Cannot open the persistent data file:\n\nUsing defaults";
 const char SETTINGS_CORRUPTED[] = "Persistent data is corrupted:\n\nUsing defaults";
 
-std::vector<unsigned char> DefaultSettingsBytes() {
+// The bytes of the default settings, changed by change.
+std::vector<unsigned char> DefaultSettingsBytes(const std::function<void(SettingsRecord&)>& change =
+                                                    [](SettingsRecord&) {}) {
     auto doc = std::make_unique<CKLVNDoc>();
     ClearDocument(*doc);
     ApplySettingsDefaults(*doc);
+    change(doc->settings);
     std::vector<unsigned char> bytes(SETTINGS_RECORD_SIZE);
     SettingsRecordToBytes(doc->settings, bytes.data());
     return bytes;
 }
 
-double LittleEndianDouble(const std::vector<unsigned char>& bytes, std::size_t offset) {
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[offset + i];
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::int32_t LittleEndianInt(const std::vector<unsigned char>& bytes, std::size_t offset) {
-    std::uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = (bits << 8) | bytes[offset + i];
-    return static_cast<std::int32_t>(bits);
-}
-
-void WriteSettings(const FileDocument& f, const SettingsRecord& settings) {
-    std::vector<unsigned char> bytes(SETTINGS_RECORD_SIZE);
-    SettingsRecordToBytes(settings, bytes.data());
-    TempFolder::WriteBytes(f.folder.File("Persist.kvn"), bytes.data(), bytes.size());
+void WriteSettings(const FileDocument& f, const std::function<void(SettingsRecord&)>& change) {
+    std::vector<unsigned char> bytes = DefaultSettingsBytes(change);
+    TempFolder::WriteBytes(f.File("Persist.kvn"), bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -73,19 +63,19 @@ TEST(StartUp, SettingsDefaultsAndTheirBytes) {
     for (int slot = 0; slot < 16; ++slot) {
         EXPECT_STREQ(reinterpret_cast<const char*>(&b[slot * 18]), " ... ");
     }
-    EXPECT_EQ(LittleEndianInt(b, 288), 0);  // boatCount
-    EXPECT_EQ(LittleEndianInt(b, 300), 1);  // dockLayoutSaved
+    EXPECT_EQ(Int32At(b.data(), 288), 0);  // boatCount
+    EXPECT_EQ(Int32At(b.data(), 300), 1);  // dockLayoutSaved
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(LittleEndianDouble(b, 312 + 96 + 8 * i), 1.0);  // envVariation
-        EXPECT_EQ(LittleEndianInt(b, 312 + 128 + 4 * i), 100);    // envRatePeriod
-        EXPECT_EQ(LittleEndianInt(b, 312 + 144 + 4 * i), 1);      // envRateIndex
-        EXPECT_EQ(LittleEndianDouble(b, 312 + 176 + 16 * i), 1.0);
-        EXPECT_EQ(LittleEndianDouble(b, 312 + 184 + 16 * i), 1.0);
+        EXPECT_EQ(DoubleAt(b.data(), 312 + 96 + 8 * i), 1.0);  // envVariation
+        EXPECT_EQ(Int32At(b.data(), 312 + 128 + 4 * i), 100);  // envRatePeriod
+        EXPECT_EQ(Int32At(b.data(), 312 + 144 + 4 * i), 1);    // envRateIndex
+        EXPECT_EQ(DoubleAt(b.data(), 312 + 176 + 16 * i), 1.0);
+        EXPECT_EQ(DoubleAt(b.data(), 312 + 184 + 16 * i), 1.0);
     }
     EXPECT_EQ(b[632], 0);  // metricUnits
     const int keys[17] = {'U', 'O', 'I', 'W', 'X', 'S', 'R',  'V', 'F',
                           'E', 'C', 'D', 'J', 'L', 'K', 0x70, 0x71};
-    for (int k = 0; k < 17; ++k) EXPECT_EQ(LittleEndianInt(b, 636 + 4 * k), keys[k]);
+    for (int k = 0; k < 17; ++k) EXPECT_EQ(Int32At(b.data(), 636 + 4 * k), keys[k]);
 }
 
 TEST(StartUp, SettingsRoundTripAndMetricUnits) {
@@ -100,8 +90,8 @@ TEST(StartUp, SettingsRoundTripAndMetricUnits) {
     ASSERT_EQ(SaveSettings(doc), 1);
     std::vector<unsigned char> saved = TempFolder::ReadBytes(f.folder.File("Persist.kvn"));
     ASSERT_EQ(saved.size(), 704u);
-    EXPECT_EQ(LittleEndianDouble(saved, 312 + 64), 12.5);
-    EXPECT_EQ(LittleEndianDouble(saved, 312 + 312), -0.125);
+    EXPECT_EQ(DoubleAt(saved.data(), 312 + 64), 12.5);
+    EXPECT_EQ(DoubleAt(saved.data(), 312 + 312), -0.125);
 
     FileDocument g;
     std::filesystem::copy_file(f.folder.File("Persist.kvn"), g.folder.File("Persist.kvn"));
@@ -147,13 +137,11 @@ TEST(StartUp, SettingsTheProgramCannotUseCountAsCorrupted) {
     };
     for (const Damage& d : damages) {
         FileDocument f;
-        auto settings = std::make_unique<CKLVNDoc>();
-        ClearDocument(*settings);
-        ApplySettingsDefaults(*settings);
-        AddBoatNameToList(settings->settings, "A");
-        AddBoatNameToList(settings->settings, "B");
-        d.apply(settings->settings);
-        WriteSettings(f, settings->settings);
+        WriteSettings(f, [&d](SettingsRecord& s) {
+            AddBoatNameToList(s, "A");
+            AddBoatNameToList(s, "B");
+            d.apply(s);
+        });
         f.StartUp();
         EXPECT_EQ(f.ui.messages, (Names{SETTINGS_CORRUPTED})) << d.what;
         EXPECT_EQ(f.doc->settings.boatCount, 0) << d.what;
@@ -163,17 +151,13 @@ TEST(StartUp, SettingsTheProgramCannotUseCountAsCorrupted) {
 
     // A layout number out of range is left to the dock layout's own handling.
     FileDocument f;
-    auto settings = std::make_unique<CKLVNDoc>();
-    ClearDocument(*settings);
-    ApplySettingsDefaults(*settings);
-    settings->settings.dockLayoutSaved = 12;
-    WriteSettings(f, settings->settings);
+    WriteSettings(f, [](SettingsRecord& s) { s.dockLayoutSaved = 12; });
     f.StartUp();
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
 TEST(StartUp, TheCurrentBoatIsLoadedOrReplacedByADefault) {
-    // Save two boats, the second current, in one folder.
+    // Two boats saved, the second current.
     FileDocument saver;
     saver.StartUpFresh();
     saver.DefineBoat("Gone", MOTORBOAT);
@@ -182,77 +166,51 @@ TEST(StartUp, TheCurrentBoatIsLoadedOrReplacedByADefault) {
     saver.doc->boat.lengthOverall = 38.0;
     SaveBoat(*saver.doc);
     ASSERT_TRUE(saver.ui.messages.empty());
-    const std::vector<unsigned char> settings =
-        TempFolder::ReadBytes(saver.folder.File("Persist.kvn"));
+    auto copy = [&saver](FileDocument& to, const char* name) {
+        std::filesystem::copy_file(saver.File(name), to.File(name));
+    };
 
-    {
-        FileDocument f;
-        std::filesystem::copy_file(saver.folder.File("Persist.kvn"), f.folder.File("Persist.kvn"));
-        std::filesystem::copy_file(saver.folder.File("Keel.boat"), f.folder.File("Keel.boat"));
-        f.StartUp();
-        EXPECT_TRUE(f.ui.messages.empty());
-        EXPECT_TRUE(f.doc->boatPresent);
-        EXPECT_STREQ(f.doc->boat.boatName, "Keel");
-        EXPECT_EQ(f.doc->boat.lengthOverall, 38.0);
-    }
-    {
-        // The file of the current boat is missing: default boat of the current
-        // type, the list unchanged.
-        FileDocument f;
-        std::filesystem::copy_file(saver.folder.File("Persist.kvn"), f.folder.File("Persist.kvn"));
-        f.StartUp();
-        EXPECT_EQ(f.ui.messages, (Names{NO_BOAT_FILE}));
-        EXPECT_STREQ(f.doc->boat.boatName, "New_Sailboat");
-        EXPECT_EQ(f.doc->boat.lengthOverall, 35.0);
-        EXPECT_EQ(f.doc->settings.boatCount, 2);
-        EXPECT_EQ(f.Slot(1), "Keel");
-    }
-    {
-        // A 100-byte boat file.
-        FileDocument f;
-        std::filesystem::copy_file(saver.folder.File("Persist.kvn"), f.folder.File("Persist.kvn"));
-        std::vector<unsigned char> hundred(100, 1);
-        TempFolder::WriteBytes(f.folder.File("Keel.boat"), hundred.data(), hundred.size());
-        f.StartUp();
-        EXPECT_EQ(f.ui.messages, (Names{BOAT_CORRUPTED}));
-        EXPECT_STREQ(f.doc->boat.boatName, "New_Sailboat");
-        EXPECT_EQ(f.doc->settings.boatCount, 2);
+    FileDocument whole, missing, shortFile;
+    for (FileDocument* f : {&whole, &missing, &shortFile}) copy(*f, "Persist.kvn");
+    copy(whole, "Keel.boat");
+    std::vector<unsigned char> hundred(100, 1);
+    TempFolder::WriteBytes(shortFile.File("Keel.boat"), hundred.data(), hundred.size());
+    whole.StartUp();
+    missing.StartUp();
+    shortFile.StartUp();
+
+    EXPECT_TRUE(whole.ui.messages.empty());
+    EXPECT_TRUE(whole.doc->boatPresent);
+    EXPECT_STREQ(whole.doc->boat.boatName, "Keel");
+    EXPECT_EQ(whole.doc->boat.lengthOverall, 38.0);
+    // Otherwise the default boat of the current type, the list unchanged.
+    EXPECT_EQ(missing.ui.messages, (Names{NO_BOAT_FILE}));
+    EXPECT_EQ(shortFile.ui.messages, (Names{BOAT_CORRUPTED}));
+    for (FileDocument* f : {&missing, &shortFile}) {
+        EXPECT_STREQ(f->doc->boat.boatName, "New_Sailboat");
+        EXPECT_EQ(f->doc->boat.lengthOverall, 35.0);
+        EXPECT_EQ(f->doc->settings.boatCount, 2);
+        EXPECT_EQ(f->Slot(1), "Keel");
     }
 }
 
 TEST(StartUp, AListedNameThatIsNoFileNameReadsNothingOutsideTheFolder) {
-    TempFolder root;
-    std::string data = root.File("data");
-    std::filesystem::create_directory(data);
-    // A boat file one folder up that a hostile list entry would point at.
-    FileDocument saver;
-    saver.StartUpFresh();
-    saver.DefineBoat("outside");
-    SaveBoat(*saver.doc);
-    std::filesystem::copy_file(saver.folder.File("outside.boat"), root.File("outside.boat"));
-
-    auto settings = std::make_unique<CKLVNDoc>();
-    ClearDocument(*settings);
-    ApplySettingsDefaults(*settings);
-    AddBoatNameToList(settings->settings, "../outside");
-    std::vector<unsigned char> bytes(SETTINGS_RECORD_SIZE);
-    SettingsRecordToBytes(settings->settings, bytes.data());
-    TempFolder::WriteBytes(data + "/Persist.kvn", bytes.data(), bytes.size());
-
-    RecordingUserInterface ui;
-    auto doc = std::make_unique<CKLVNDoc>();
-    ClearDocument(*doc);
-    doc->ui = &ui;
-    StartUpDocument(*doc, data.c_str());
-    EXPECT_EQ(ui.messages, (Names{NO_BOAT_FILE}));
-    EXPECT_STREQ(doc->boat.boatName, "New_Motorboat");
+    // A boat file beside the data folder that a hostile list entry points at.
+    FileDocument f;
+    f.UseDataSubfolder();
+    std::vector<unsigned char> boat = BytesOf(DocumentWithDefaultBoat(SAILBOAT).boat);
+    TempFolder::WriteBytes(f.folder.File("outside.boat"), boat.data(), boat.size());
+    WriteSettings(f, [](SettingsRecord& s) { AddBoatNameToList(s, "../outside"); });
+    f.StartUp();
+    EXPECT_EQ(f.ui.messages, (Names{NO_BOAT_FILE}));
+    EXPECT_STREQ(f.doc->boat.boatName, "New_Motorboat");
 
     // Deleting it takes it off the list and removes no file anywhere.
-    ui.chooseBoatAnswers = {0};
-    ui.yesNoAnswers = {true};
-    DeleteBoat(*doc);
-    EXPECT_EQ(doc->settings.boatCount, 0);
-    EXPECT_TRUE(std::filesystem::exists(root.File("outside.boat")));
+    f.ui.chooseBoatAnswers = {0};
+    f.ui.yesNoAnswers = {true};
+    DeleteBoat(*f.doc);
+    EXPECT_EQ(f.doc->settings.boatCount, 0);
+    EXPECT_TRUE(std::filesystem::exists(f.folder.File("outside.boat")));
 }
 
 TEST(StartUp, NoDataFolderReadsAndWritesNothing) {
