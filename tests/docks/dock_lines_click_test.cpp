@@ -8,84 +8,70 @@
 
 class LineClickTest : public MooringTest {
 protected:
-    const std::pair<int, int> lineBeep = {1000, 100};
-
+    void Click(double x, double y, int kind = LINE_CLICK_LEFT) {
+        ClickAt(x, y);
+        LineClick(doc, kind);
+    }
     // Picks line i up at its cleat.
     void PickUp(int i) {
-        ClickAt(Line(i).cleatX, Line(i).cleatY);
-        LineClick(doc, LINE_CLICK_LEFT);
+        Click(Line(i).cleatX, Line(i).cleatY);
         ASSERT_EQ(Line(i).state, LINE_IN_HAND);
     }
 };
 
-TEST_F(LineClickTest, PickUpAndMakeFastOnTheDockEdge) {
+TEST_F(LineClickTest, PickUpAndMakeFastOnTheDockEdgeOrAPiling) {
     // Line 0's cleat is at (-5, -12); a click within the pick radius takes it.
-    ClickAt(-5.0 + 0.7, -12.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(-5.0 + 0.7, -12.0);
     EXPECT_EQ(Line(0).state, LINE_IN_HAND);
     EXPECT_EQ(doc.state.attachedLineCount, 1);
     ASSERT_EQ(ui.beeps.size(), 1u);
-    EXPECT_EQ(ui.beeps[0], lineBeep);
+    EXPECT_EQ(ui.beeps[0], std::make_pair(1000, 100));
     ASSERT_EQ(ui.statusTexts.size(), 1u);
     EXPECT_EQ(ui.statusTexts[0], "");
 
     // The edge of the deck counts as inside.
-    ClickAt(-8.0, -10.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(-8.0, -10.0);
     EXPECT_EQ(Line(0).state, LINE_SLACK);
     EXPECT_DOUBLE_EQ(Line(0).attachX, -8.0);
     EXPECT_DOUBLE_EQ(Line(0).attachY, -10.0);
     EXPECT_DOUBLE_EQ(Line(0).attachZ, 1.51);
     EXPECT_EQ(ui.beeps.size(), 2u);
     EXPECT_EQ(ui.statusTexts.back(), "");
-    EXPECT_EQ(doc.state.attachedLineCount, 1);
-}
 
-TEST_F(LineClickTest, PilingWithinThreeRadiiLowerIndexWins) {
-    PickUp(8);  // cleat (5, -12)
-    // (13, 0) is 1 ft from piling 0 and 1 ft from piling 1.
-    ClickAt(13.0, 0.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    // (13, 0) is 1 ft from pilings 0 and 1: the lower index wins.
+    PickUp(8);
+    Click(13.0, 0.0);
     EXPECT_EQ(Line(8).state, LINE_SLACK);
     EXPECT_DOUBLE_EQ(Line(8).attachX, 12.0);
-    EXPECT_DOUBLE_EQ(Line(8).attachY, 0.0);
     EXPECT_EQ(ui.statusTexts.back(), "Line 8 Attached to Piling 0    Type = 0");
-    EXPECT_EQ(ui.beeps.size(), 2u);
+    EXPECT_EQ(ui.beeps.size(), 4u);
 
-    // 4.5 ft from piling 1 at water level still takes it; beyond does not.
+    // 4.5 ft (three radii) from piling 1 still takes it; beyond does not.
     PickUp(7);
-    ClickAt(18.5, 0.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(18.5, 0.0);
     EXPECT_EQ(ui.statusTexts.back(), "Line 7 Attached to Piling 1    Type = 0");
     PickUp(6);
-    ClickAt(18.51, 0.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(18.51, 0.0);
     EXPECT_EQ(Line(6).state, LINE_IN_HAND);
     EXPECT_EQ(ui.statusTexts.back(), "");
+    EXPECT_EQ(doc.state.attachedLineCount, 4);
 }
 
-TEST_F(LineClickTest, TooShortIsRefusedButBeeps) {
+TEST_F(LineClickTest, TooShortBeepsOpenWaterKeepsInHandAnchorDropsInWater) {
     doc.boat.dockLineLength = 10.0;
     SetUpLines(doc);
     PickUp(8);  // 13.9 ft from piling 0
     size_t beeps = ui.beeps.size();
-    ClickAt(12.0, 0.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(12.0, 0.0);
     EXPECT_EQ(Line(8).state, LINE_IN_HAND);
     EXPECT_EQ(ui.beeps.size(), beeps + 1);
-    EXPECT_EQ(ui.statusTexts.back(), "");
-}
 
-TEST_F(LineClickTest, OpenWaterKeepsDockLinesInHandAndAnchorsTheAnchorLine) {
-    PickUp(1);
-    size_t beeps = ui.beeps.size();
-    ClickAt(40.0, 40.0);
-    LineClick(doc, LINE_CLICK_LEFT);
-    EXPECT_EQ(Line(1).state, LINE_IN_HAND);
-    EXPECT_EQ(ui.beeps.size(), beeps);
+    Click(40.0, 40.0);
+    EXPECT_EQ(Line(8).state, LINE_IN_HAND);
+    EXPECT_EQ(ui.beeps.size(), beeps + 1);
 
     PickUp(4);  // the anchor line, at the bow
-    EXPECT_EQ(Line(1).state, LINE_STOWED);
+    EXPECT_EQ(Line(8).state, LINE_STOWED);
     doc.mooring.clickDeckPoint = {40.0, 100.0};
     doc.mooring.clickWaterPoint = {41.0, 101.0};
     LineClick(doc, LINE_CLICK_LEFT);
@@ -97,26 +83,20 @@ TEST_F(LineClickTest, OpenWaterKeepsDockLinesInHandAndAnchorsTheAnchorLine) {
 
 TEST_F(LineClickTest, HardenLoosenAndCastOff) {
     PickUp(0);
-    ClickAt(-9.0, -12.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(-9.0, -12.0);
     ASSERT_EQ(Line(0).state, LINE_SLACK);
 
     // A right click on a slack line at full length changes nothing.
     size_t beeps = ui.beeps.size();
-    ClickAt(-7.0, -12.0);  // on the line, midway
-    LineClick(doc, LINE_CLICK_RIGHT);
+    Click(-7.0, -12.0, LINE_CLICK_RIGHT);  // on the line, midway
     EXPECT_EQ(Line(0).state, LINE_SLACK);
     EXPECT_EQ(ui.beeps.size(), beeps);
 
-    // Left click on the line hardens it to the span.
+    // Left click on the line hardens it to the span; again does nothing.
     LineClick(doc, LINE_CLICK_LEFT);
     EXPECT_EQ(Line(0).state, LINE_TAUT);
     EXPECT_DOUBLE_EQ(Line(0).lineLength, 4.0);
-    EXPECT_EQ(ui.beeps.size(), beeps + 1);
-
-    // A hardened line ignores a plain left click; a right click loosens it.
     LineClick(doc, LINE_CLICK_LEFT);
-    EXPECT_EQ(Line(0).state, LINE_TAUT);
     EXPECT_EQ(ui.beeps.size(), beeps + 1);
     LineClick(doc, LINE_CLICK_RIGHT);
     EXPECT_EQ(Line(0).state, LINE_SLACK);
@@ -127,34 +107,27 @@ TEST_F(LineClickTest, HardenLoosenAndCastOff) {
     LineClick(doc, LINE_CLICK_RIGHT);
     EXPECT_DOUBLE_EQ(Line(0).lineLength, 45.0);
 
-    // Shift + right click at the attach point casts it off.
-    ClickAt(-9.0, -12.0);
-    LineClick(doc, LINE_CLICK_SHIFT_RIGHT);
-    EXPECT_EQ(Line(0).state, LINE_STOWED);
-    EXPECT_EQ(doc.state.attachedLineCount, 0);
-    EXPECT_EQ(ui.beeps.size(), beeps + 4);
-}
-
-TEST_F(LineClickTest, ShiftLeftLoosensAllAndLeavesTheStatusBarAlone) {
-    PickUp(0);
-    ClickAt(-9.0, -12.0);
+    // Shift + left loosens every line without a beep or a status text.
     LineClick(doc, LINE_CLICK_LEFT);
-    LineClick(doc, LINE_CLICK_LEFT);  // harden
     ASSERT_EQ(Line(0).state, LINE_TAUT);
     int texts = ui.statusTextCount;
-    size_t beeps = ui.beeps.size();
-    ClickAt(100.0, 100.0);
-    LineClick(doc, LINE_CLICK_SHIFT_LEFT);
+    beeps = ui.beeps.size();
+    Click(100.0, 100.0, LINE_CLICK_SHIFT_LEFT);
     EXPECT_EQ(Line(0).state, LINE_SLACK);
     EXPECT_DOUBLE_EQ(Line(0).lineLength, 45.0);
     EXPECT_EQ(ui.statusTextCount, texts);
     EXPECT_EQ(ui.beeps.size(), beeps);
+
+    // Shift + right click at the attach point casts it off.
+    Click(-9.0, -12.0, LINE_CLICK_SHIFT_RIGHT);
+    EXPECT_EQ(Line(0).state, LINE_STOWED);
+    EXPECT_EQ(doc.state.attachedLineCount, 0);
+    EXPECT_EQ(ui.beeps.size(), beeps + 1);
 }
 
 TEST_F(LineClickTest, HitLineAtCleatAttachAndAlongTheLine) {
     PickUp(0);
-    ClickAt(-9.0, -12.0);
-    LineClick(doc, LINE_CLICK_LEFT);
+    Click(-9.0, -12.0);
     doc.state.posY = 3.0;  // the boat has moved: the cleat is now at (-5, -9)
     SetLineState(doc, 0, nullptr, LINE_TAUT);
     ASSERT_DOUBLE_EQ(Line(0).span, 5.0);
@@ -163,14 +136,15 @@ TEST_F(LineClickTest, HitLineAtCleatAttachAndAlongTheLine) {
     doc.mooring.clickBoatPoint = {-5.0, -12.3};  // cleat, boat frame
     EXPECT_TRUE(HitLine(doc, 0));
     doc.mooring.clickBoatPoint = {100.0, 100.0};
-    doc.mooring.clickDeckPoint = {-9.0 + 0.7, -12.0};  // near the attach point
-    EXPECT_TRUE(HitLine(doc, 0));
-    doc.mooring.clickDeckPoint = {-7.0 + 0.6, -10.5 - 0.8};  // 1 ft off the middle
-    EXPECT_TRUE(HitLine(doc, 0));
-    doc.mooring.clickDeckPoint = {-7.0 + 0.9, -10.5 - 1.2};  // 1.5 ft off the middle
-    EXPECT_FALSE(HitLine(doc, 0));
-    doc.mooring.clickDeckPoint = {-1.0, -6.0};  // on the line's extension, beyond the cleat
-    EXPECT_FALSE(HitLine(doc, 0));
+    const PlanePoint deck[] = {{-9.0 + 0.7, -12.0},        // near the attach point
+                               {-7.0 + 0.6, -10.5 - 0.8},  // 1 ft off the middle
+                               {-7.0 + 0.9, -10.5 - 1.2},  // 1.5 ft off the middle
+                               {-1.0, -6.0}};              // beyond the cleat
+    const bool hit[] = {true, true, false, false};
+    for (int k = 0; k < 4; ++k) {
+        doc.mooring.clickDeckPoint = deck[k];
+        EXPECT_EQ(HitLine(doc, 0), hit[k]) << k;
+    }
 }
 
 TEST(ClickPointsTest, TheRayIsCutAtTheThreeHeights) {
@@ -179,7 +153,7 @@ TEST(ClickPointsTest, TheRayIsCutAtTheThreeHeights) {
     PlanePoint atOne = CutSegmentAtHeight(nearPoint, farPoint, 1.0);
     EXPECT_DOUBLE_EQ(atOne.x, 2.0);
     EXPECT_DOUBLE_EQ(atOne.y, 0.0);
-    const double flatFar[3] = {5.0, 5.0, 11.0};
+    const double flatFar[3] = {5.0, 5.0, 11.0};  // parallel to the plane: the near point
     PlanePoint flat = CutSegmentAtHeight(nearPoint, flatFar, 1.0);
     EXPECT_DOUBLE_EQ(flat.x, 1.0);
     EXPECT_DOUBLE_EQ(flat.y, 2.0);

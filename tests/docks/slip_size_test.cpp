@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "../support/recording_ui.h"
@@ -18,47 +17,39 @@ std::unique_ptr<CKLVNDoc> BoatOfSize(double lengthOverall, double beam) {
     return doc;
 }
 
-}  // namespace
-
-TEST(SlipSize, AutoChoosesTheFirstStandardSlipThatFits) {
-    // Twice the beam must be below the width: 10 is not below 10.
-    auto doc = BoatOfSize(14.0, 5.0);
+int AutoSlipFor(double lengthOverall, double beam) {
+    auto doc = BoatOfSize(lengthOverall, beam);
     SelectAutoSlipSize(*doc);
-    EXPECT_EQ(doc->dock.slipSizeIndex, 1);
-    EXPECT_EQ(doc->boat.savedSlipSizeIndex, 1);
-
-    // 1.4 boat lengths may equal the slip's length.
-    doc = BoatOfSize(20.0 / 1.4, 3.0);
-    SelectAutoSlipSize(*doc);
-    EXPECT_EQ(doc->dock.slipSizeIndex, 0);
-    EXPECT_DOUBLE_EQ(doc->dock.dockRects[2].yMax, 20.0 + DOCK_WIDTH);
-
-    doc = BoatOfSize(60.0 / 1.4, 10.9);
-    SelectAutoSlipSize(*doc);
-    EXPECT_EQ(doc->dock.slipSizeIndex, 4);
+    EXPECT_EQ(doc->boat.savedSlipSizeIndex, doc->dock.slipSizeIndex);
+    return doc->dock.slipSizeIndex;
 }
 
-TEST(SlipSize, AutoForABoatTooBigForEveryStandardSlipMakesACustomOne) {
+}  // namespace
+
+// The first standard slip wider than twice the beam and at least 1.4 boat
+// lengths long; beyond the largest, a custom slip of the boat plus clearance.
+TEST(SlipSize, AutoChoosesTheFirstSlipThatFitsAtTheExactLimits) {
+    EXPECT_EQ(AutoSlipFor(14.0, 5.0), 1);  // 10 is not below 10
+    EXPECT_EQ(AutoSlipFor(20.0 / 1.4, 3.0), 0);
+    EXPECT_EQ(AutoSlipFor(60.0 / 1.4, 10.9), 4);
+
     auto doc = BoatOfSize(50.0, 10.0);
     doc->boat.savedCustomSlip[0] = 33;
-    doc->boat.savedCustomSlip[1] = 44;
     SelectAutoSlipSize(*doc);
     EXPECT_EQ(doc->dock.slipSizeIndex, CUSTOM_SLIP);
     EXPECT_EQ(doc->boat.savedSlipSizeIndex, CUSTOM_SLIP);
+    EXPECT_EQ(doc->boat.savedSlipSizeAuto, 1);
     EXPECT_DOUBLE_EQ(doc->dock.slipSizes[CUSTOM_SLIP].width, 20.0);
     EXPECT_NEAR(doc->dock.slipSizes[CUSTOM_SLIP].length, 70.0, 1e-12);
     EXPECT_DOUBLE_EQ(doc->boat.savedCustomSlip[0], 20.0);
     EXPECT_NEAR(doc->boat.savedCustomSlip[1], 70.0, 1e-12);
     EXPECT_TRUE(DockMenuChecked(*doc, ID_SLIP_AUTO));
     EXPECT_TRUE(DockMenuChecked(*doc, ID_SLIP_CUSTOM));
-    EXPECT_EQ(doc->boat.savedSlipSizeAuto, 1);
 }
 
 TEST(SlipSize, StandardSizesAndTheirSavedSelections) {
     auto doc = MakeTestDocument(MOTORBOAT);
     ApplyCustomSlip(*doc, 25, 55);
-    ASSERT_EQ(doc->boat.savedSlipSizeIndex, CUSTOM_SLIP);
-
     // "13 x 30" leaves the boat's saved selection alone...
     EXPECT_TRUE(DoDockCommand(*doc, ID_SLIP_13X30));
     EXPECT_EQ(doc->dock.slipSizeIndex, 1);
@@ -75,9 +66,8 @@ TEST(SlipSize, StandardSizesAndTheirSavedSelections) {
         EXPECT_EQ(doc->dock.slipSizeIndex, index[i]);
         EXPECT_EQ(doc->boat.savedSlipSizeIndex, index[i]);
         EXPECT_EQ(doc->boat.savedSlipSizeAuto, 0);
-        for (const DockMenuItem& item : SLIP_MENU) {
+        for (const DockMenuItem& item : SLIP_MENU)
             EXPECT_EQ(DockMenuChecked(*doc, item.commandId), item.commandId == ids[i]);
-        }
     }
     EXPECT_FALSE(DoDockCommand(*doc, ID_SLIP_CUSTOM));  // the shell opens the dialog
     EXPECT_FALSE(DoDockCommand(*doc, 40000));
@@ -87,8 +77,8 @@ TEST(SlipSize, StandardSizesAndTheirSavedSelections) {
     doc->boat.beam = 8;
     EXPECT_TRUE(DoDockCommand(*doc, ID_SLIP_AUTO));
     EXPECT_EQ(doc->boat.savedSlipSizeAuto, 1);
-    EXPECT_TRUE(DockMenuChecked(*doc, ID_SLIP_AUTO));
     EXPECT_EQ(doc->dock.slipSizeIndex, 3);
+    EXPECT_TRUE(DockMenuChecked(*doc, ID_SLIP_AUTO));
     EXPECT_TRUE(DockMenuChecked(*doc, ID_SLIP_19X50));
     EXPECT_FALSE(DockMenuChecked(*doc, ID_SLIP_16X40));
 }
@@ -99,9 +89,8 @@ TEST(SlipSize, LayoutCommandsChecksAndLabels) {
         EXPECT_TRUE(DoDockCommand(*doc, LAYOUT_MENU[layout - 1].commandId));
         EXPECT_EQ(doc->dock.dockLayout, layout);
         EXPECT_EQ(doc->settings.dockLayoutSaved, layout);
-        for (int other = 1; other <= 9; ++other) {
+        for (int other = 1; other <= 9; ++other)
             EXPECT_EQ(DockMenuChecked(*doc, LAYOUT_MENU[other - 1].commandId), other == layout);
-        }
     }
     EXPECT_STREQ(DockMenuLabel(*doc, 32817), "Pilings - Left");
     EXPECT_STREQ(FindDockMenuItem(32811)->prompt, "Slips with right entrance");
@@ -113,31 +102,20 @@ TEST(SlipSize, LayoutCommandsChecksAndLabels) {
     EXPECT_STREQ(DockMenuLabel(*doc, ID_SLIP_AUTO), "Auto");
 }
 
-TEST(CustomSlip, ProposesTheBoatWithClearanceInTheDisplayUnit) {
+TEST(CustomSlip, ProposesTheBoatWithClearanceAndCorrectsWithMessagesInOrder) {
     auto doc = BoatOfSize(35.0, 12.4);
+    RecordingUserInterface ui;
+    doc->ui = &ui;
     CustomSlipProposal english = ProposeCustomSlip(*doc);
     EXPECT_EQ(english.width, 14);  // 14.4
     EXPECT_EQ(english.length, 37);
     EXPECT_STREQ(english.unitsLabel, "UNITS: English");
 
-    doc->settings.metricUnits = 1;
-    doc->units = UnitFactorsFor(true);
-    CustomSlipProposal metric = ProposeCustomSlip(*doc);
-    EXPECT_EQ(metric.width, 4);    // 4.39 m
-    EXPECT_EQ(metric.length, 11);  // 11.28 m
-    EXPECT_STREQ(metric.unitsLabel, "UNITS: Metric");
-}
-
-TEST(CustomSlip, OkCorrectsWidthAndLengthWithTheirMessagesInOrder) {
-    auto doc = BoatOfSize(35.0, 12.0);
-    RecordingUserInterface ui;
-    doc->ui = &ui;
-
     ApplyCustomSlip(*doc, 20, 100);  // exactly 100 is accepted silently
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_DOUBLE_EQ(doc->dock.slipSizes[CUSTOM_SLIP].length, 100.0);
-    EXPECT_DOUBLE_EQ(doc->dock.slipSizes[CUSTOM_SLIP].width, 20.0);
 
+    doc->boat.beam = 12.0;
     ApplyCustomSlip(*doc, 13, 101);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0], "Slip width adjusted to fit boat");
@@ -154,8 +132,14 @@ TEST(CustomSlip, OkCorrectsWidthAndLengthWithTheirMessagesInOrder) {
     EXPECT_DOUBLE_EQ(doc->boat.startX, 14.0 * 0.5 + DOCK_WIDTH);
     EXPECT_DOUBLE_EQ(doc->dock.dockRects[0].yMax, 100.0 + DOCK_WIDTH);
 
-    // Metric entries are metres.
+    // In metric the proposal and the entries are metres.
+    doc->boat.beam = 12.4;
+    doc->settings.metricUnits = 1;
     doc->units = UnitFactorsFor(true);
+    CustomSlipProposal metric = ProposeCustomSlip(*doc);
+    EXPECT_EQ(metric.width, 4);    // 4.39 m
+    EXPECT_EQ(metric.length, 11);  // 11.28 m
+    EXPECT_STREQ(metric.unitsLabel, "UNITS: Metric");
     ui.messages.clear();
     ApplyCustomSlip(*doc, 6, 20);
     EXPECT_TRUE(ui.messages.empty());
@@ -195,8 +179,7 @@ TEST(StartPose, DefaultAndCapturedPoses) {
     EXPECT_EQ(doc->boat.startPoseCaptured, 0);
     EXPECT_DOUBLE_EQ(doc->state.posX, doc->boat.startX);
 
-    // A captured pose survives every later layout change until the default
-    // pose is asked for again.
+    // A captured pose survives later layout changes until the default is asked for.
     doc->state.posX = 40.5;
     doc->state.posY = -12.25;
     doc->state.headingDeg = 135.0;
