@@ -3,6 +3,7 @@
 // Helpers shared by the contact tests: a finite-state check, hull points in
 // the world, and a boat placed and set running.
 
+#include <algorithm>
 #include <cmath>
 
 #include "controls/control_state.h"
@@ -61,4 +62,21 @@ inline void PlaceBoat(CKLVNDoc& doc, double x, double y, double headingDeg) {
     doc.boat.startHeading = headingDeg;
     ResetBoat(doc);
     SetRunState(doc, 1, 1);
+}
+
+// Full ahead for `steps` steps with the state finite throughout; returns the
+// largest world x (or y) any hull outline point reached.
+inline double DriveFullAhead(CKLVNDoc& doc, int steps, bool alongX) {
+    FullAhead(doc);
+    double furthest = -1e9;
+    for (int i = 0; i < steps; ++i) {
+        Step(doc);
+        EXPECT_TRUE(StateIsFinite(doc)) << "step " << i;
+        if (!StateIsFinite(doc)) break;
+        for (int k = 0; k < HULL_OUTLINE_POINTS; ++k) {
+            const WorldPoint p = HullPointInWorld(doc, k);
+            furthest = std::max(furthest, alongX ? p.x : p.y);
+        }
+    }
+    return furthest;
 }

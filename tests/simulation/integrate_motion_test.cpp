@@ -1,6 +1,3 @@
-// The integration of motion: one step with known forces, the mooring damping,
-// the current, heading wrap, and the speeds the boats settle at under power.
-
 #include "simulation/integrate_motion.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +17,7 @@ void RunSteps(CKLVNDoc& doc, int steps) {
     for (int i = 0; i < steps; ++i) Step(doc);
 }
 
-TEST(IntegrateMotion, OneStepUnderAKnownSurgeForce) {
+TEST(IntegrateMotion, OneStepUnderAKnownSurgeForceAndHeadingWrap) {
     auto doc = MakeOpenWaterDocument(MOTORBOAT);
     DynamicState& st = doc->state;
     std::memset(&doc->forces, 0, sizeof doc->forces);
@@ -44,6 +41,25 @@ TEST(IntegrateMotion, OneStepUnderAKnownSurgeForce) {
     // hullAngleDeg follows the heading: east is -90 + 360.
     EXPECT_DOUBLE_EQ(st.hullAngleDeg, 270.0);
     EXPECT_DOUBLE_EQ(st.compassHeading, 90.0);
+
+    // The heading wraps both ways and the compass stays in [0, 360).
+    std::memset(&doc->forces, 0, sizeof doc->forces);
+    st.headingRad = PI_2 - 0.001;
+    st.yawRate = 1.0;  // rad/s counter-clockwise
+    IntegrateMotion(*doc);
+    EXPECT_GE(st.headingRad, 0.0);
+    EXPECT_LT(st.headingRad, 0.1);
+    EXPECT_GE(st.compassHeading, 0.0);
+    EXPECT_LT(st.compassHeading, 360.0);
+    EXPECT_NEAR(st.compassHeading, 450.0 - st.headingDeg - 360.0, 1e-9);
+
+    st.headingRad = 0.0005;
+    st.yawRate = -1.0;
+    IntegrateMotion(*doc);
+    EXPECT_GT(st.headingRad, 6.0);
+    EXPECT_LE(st.headingRad, PI_2);
+    EXPECT_GE(st.compassHeading, 0.0);
+    EXPECT_LT(st.compassHeading, 360.0);
 }
 
 TEST(IntegrateMotion, AccelerationsAreLimited) {
@@ -147,28 +163,6 @@ TEST(IntegrateMotion, CurrentCarriesTheBoatAndSeparatesGroundFromWater) {
     EXPECT_NEAR(doc->env.currentVelY, -2.0 * 1.688, 1e-6);
     EXPECT_NEAR(st.posY - y1, 0.0, 1e-3);
     EXPECT_EQ(st.speedOverGround, st.speedThroughWater);
-}
-
-TEST(IntegrateMotion, HeadingWrapsAndCompassStaysInRange) {
-    auto doc = MakeOpenWaterDocument(MOTORBOAT);
-    DynamicState& st = doc->state;
-    std::memset(&doc->forces, 0, sizeof doc->forces);
-    st.headingRad = PI_2 - 0.001;
-    st.yawRate = 1.0;  // rad/s counter-clockwise
-    IntegrateMotion(*doc);
-    EXPECT_GE(st.headingRad, 0.0);
-    EXPECT_LT(st.headingRad, 0.1);
-    EXPECT_GE(st.compassHeading, 0.0);
-    EXPECT_LT(st.compassHeading, 360.0);
-    EXPECT_NEAR(st.compassHeading, 450.0 - st.headingDeg - 360.0, 1e-9);
-
-    st.headingRad = 0.0005;
-    st.yawRate = -1.0;
-    IntegrateMotion(*doc);
-    EXPECT_GT(st.headingRad, 6.0);
-    EXPECT_LE(st.headingRad, PI_2);
-    EXPECT_GE(st.compassHeading, 0.0);
-    EXPECT_LT(st.compassHeading, 360.0);
 }
 
 // Under constant power in open water with no wind or current.

@@ -32,25 +32,24 @@ protected:
     }
 };
 
-TEST_F(LineForcesTest, NoLineMadeFastPullsNothing) {
-    SetLineState(doc, 2, nullptr, LINE_IN_HAND);
-    doc.state.tautLineCount = 5;
-    StepAt(100.0);
-    EXPECT_EQ(doc.state.tautLineCount, 0);
-    for (int i = 0; i < DOCK_LINE_COUNT; ++i) {
-        EXPECT_EQ(doc.forces.lineForceX[i], 0.0);
-        EXPECT_EQ(doc.forces.lineForceY[i], 0.0);
-        EXPECT_EQ(doc.forces.lineMoment[i], 0.0);
-    }
-}
-
-TEST_F(LineForcesTest, SpanEqualToTheLengthIsSlack) {
+TEST_F(LineForcesTest, LinesNotPastTheirLengthPullNothingEvenWithAZeroTimeStep) {
     MakeFast(0, -5.0, -42.0);
     StepAt(15.0);  // span 45 = the line's length
     EXPECT_EQ(Line(0).state, LINE_SLACK);
-    EXPECT_EQ(doc.forces.lineForceY[0], 0.0);
-    EXPECT_EQ(doc.state.tautLineCount, 0);
     EXPECT_DOUBLE_EQ(Line(0).cleatWorldY, 3.0);
+    SetLineState(doc, 2, nullptr, LINE_IN_HAND);  // in hand is not made fast
+    doc.state.tautLineCount = 5;
+    StepAt(15.0);
+    EXPECT_EQ(doc.state.tautLineCount, 0);
+    for (int i = 0; i < DOCK_LINE_COUNT; ++i) {
+        EXPECT_EQ(doc.forces.lineForceY[i], 0.0);
+        EXPECT_EQ(doc.forces.lineMoment[i], 0.0);
+    }
+
+    doc.state.timeStep = 0.0;
+    StepAt(18.0);
+    EXPECT_TRUE(std::isfinite(doc.forces.lineForceY[0]));
+    EXPECT_TRUE(std::isfinite(doc.forces.lineMoment[0]));
 }
 
 TEST_F(LineForcesTest, TautLinePullsLikeASpringStiffenedByItsStretchRate) {
@@ -147,12 +146,4 @@ TEST_F(LineForcesTest, TheAnchorLineSlipsUpToItsOwnLength) {
     EXPECT_DOUBLE_EQ(Line(4).lineLength, 250.0);
     EXPECT_DOUBLE_EQ(Line(4).stretch, 11.0);
     EXPECT_EQ(Line(3).state, LINE_STOWED);  // 56 ft past its full length: parted
-}
-
-TEST_F(LineForcesTest, AZeroTimeStepStaysFinite) {
-    doc.state.timeStep = 0.0;
-    MakeFast(0, -5.0, -42.0);
-    StepAt(18.0);
-    EXPECT_TRUE(std::isfinite(doc.forces.lineForceY[0]));
-    EXPECT_TRUE(std::isfinite(doc.forces.lineMoment[0]));
 }
