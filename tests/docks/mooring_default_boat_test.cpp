@@ -4,29 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "../support/recording_ui.h"
+#include "../support/test_document.h"
 #include "docks/click_points.h"
 #include "docks/dock_lines.h"
 #include "docks/dock_lines_click.h"
 #include "docks/fenders.h"
-#include "document/document.h"
-#include "document/startup.h"
 #include "simulation/step.h"
 
 class DefaultBoatMooringTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CKLVNDoc> docStorage = std::make_unique<CKLVNDoc>();
+    std::unique_ptr<CKLVNDoc> docStorage = MakeTestDocument(MOTORBOAT);
     CKLVNDoc& doc = *docStorage;
     RecordingUserInterface ui;
 
     void SetUp() override {
-        ClearDocument(doc);
         doc.ui = &ui;
-        doc.settings.currentBoatType = MOTORBOAT;
-        doc.settings.dockLayoutSaved = 1;
-        BringUpDocument(doc);
         // Bow north on the slip's centre line, its stern 5 ft in.
         doc.state.posX =
             doc.dock.dockRects[0].xMax + 0.5 * doc.dock.slipSizes[doc.dock.slipSizeIndex].width;
