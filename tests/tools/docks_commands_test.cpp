@@ -2,54 +2,13 @@
 // pose and the dock dump on stderr.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "../support/sim_runner.h"
+
 namespace {
-
-struct ScriptRun {
-    int exitStatus = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-ScriptRun RunScript(const std::string& name, const std::string& script) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const auto path = dir / (name + ".kvs");
-    const auto out = dir / (name + ".out");
-    const auto err = dir / (name + ".err");
-    std::ofstream(path) << script;
-    const std::string command = std::string(KELVANE_SIM_PATH) + " " + path.string() + " >" +
-                                out.string() + " 2>" + err.string();
-    ScriptRun run;
-    const int status = std::system(command.c_str());
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(out);
-    run.err = ReadAll(err);
-    for (const auto& p : {path, out, err}) std::filesystem::remove(p);
-    return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
 
 // The text of a key's value in a one-line JSON object (up to the next key).
 std::string Value(const std::string& json, const std::string& key) {
@@ -64,9 +23,10 @@ std::string Value(const std::string& json, const std::string& key) {
 }  // namespace
 
 TEST(RunnerDockCommands, DumpDockHoldsEveryKeyForTheLiveEntries) {
-    ScriptRun run = RunScript("dock_dump", "layout 6\nslip 2\nsteps 2\nat 0 dump dock\n");
-    ASSERT_EQ(run.exitStatus, 0) << run.err;
-    const std::vector<std::string> lines = Lines(run.err);
+    TempFolder folder;
+    SimRun run = RunSim(folder, "layout 6\nslip 2\nsteps 2\nat 0 dump dock\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Split(run.err);
     ASSERT_EQ(lines.size(), 1u) << run.err;
     const std::string& json = lines[0];
     ASSERT_EQ(json.front(), '{');
@@ -90,24 +50,25 @@ TEST(RunnerDockCommands, DumpDockHoldsEveryKeyForTheLiveEntries) {
 }
 
 TEST(RunnerDockCommands, LayoutSlipAndPoseInTheTimeline) {
-    ScriptRun run = RunScript("dock_timeline",
-                              "slip custom 5 120\n"
-                              "steps 40\n"
-                              "at 0 dump dock\n"
-                              "at 1 layout 3\n"
-                              "at 1 slip 0\n"
-                              "at 1 dump dock\n"
-                              "at 2 run\n"
-                              "at 2 engine both ahead\n"
-                              "at 30 pause\n"
-                              "at 30 pose capture\n"
-                              "at 30 dump dock\n"
-                              "at 31 pose default\n"
-                              "at 31 dump dock\n");
-    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    TempFolder folder;
+    SimRun run = RunSim(folder,
+                        "slip custom 5 120\n"
+                        "steps 40\n"
+                        "at 0 dump dock\n"
+                        "at 1 layout 3\n"
+                        "at 1 slip 0\n"
+                        "at 1 dump dock\n"
+                        "at 2 run\n"
+                        "at 2 engine both ahead\n"
+                        "at 30 pause\n"
+                        "at 30 pose capture\n"
+                        "at 30 dump dock\n"
+                        "at 31 pose default\n"
+                        "at 31 dump dock\n");
+    ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> dumps;
     std::vector<std::string> messages;
-    for (const std::string& line : Lines(run.err)) {
+    for (const std::string& line : Split(run.err)) {
         (line.front() == '{' ? dumps : messages).push_back(line);
     }
     ASSERT_EQ(dumps.size(), 4u) << run.err;
@@ -126,14 +87,15 @@ TEST(RunnerDockCommands, LayoutSlipAndPoseInTheTimeline) {
 }
 
 TEST(RunnerDockCommands, MalformedDockCommandsAreErrors) {
+    TempFolder folder;
     const char* scripts[] = {
         "at 0 layout 10\n", "at 0 layout\n",   "slip 5\n",          "slip custom 10\n",
         "at 0 slip big\n",  "at 0 pose now\n", "at 0 dump docks\n", "pose default\n",
     };
     for (const char* script : scripts) {
-        ScriptRun run = RunScript("dock_bad", std::string("steps 2\n") + script);
-        EXPECT_EQ(run.exitStatus, 2) << script;
+        SimRun run = RunSim(folder, std::string("steps 2\n") + script);
+        EXPECT_EQ(run.status, 2) << script;
         EXPECT_TRUE(run.out.empty()) << script;
-        EXPECT_NE(run.err.find("dock_bad.kvs:2:"), std::string::npos) << script << run.err;
+        EXPECT_NE(run.err.find("script.sim:2:"), std::string::npos) << script << run.err;
     }
 }

@@ -1,93 +1,33 @@
 // The headless runner, run as the built program on scripts written here.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "../support/sim_runner.h"
+
 namespace {
-
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class KelvaneSimTest : public ::testing::Test {
 protected:
-    std::string folder;
+    TempFolder folder;
 
-    void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "kelvane_sim_XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        ASSERT_NE(mkdtemp(name.data()), nullptr);
-        folder = name.data();
+    SimRun Run(const std::string& script, const std::string& options = "") {
+        return RunSim(folder, script, options);
     }
+    SimRun RunArgs(const std::string& args) { return RunSimArgs(folder, args); }
 
-    void TearDown() override {
-        std::string command = "rm -rf '" + folder + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-    }
-
-    std::string WriteScript(const std::string& text, const std::string& name = "script.sim") {
-        std::string path = folder + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-
-    RunResult RunArgs(const std::string& args) {
-        std::string out = folder + "/out.txt", err = folder + "/err.txt";
-        std::string command =
-            std::string("'") + KELVANE_SIM_PATH + "' " + args + " > '" + out + "' 2> '" + err + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWhole(out), ReadWhole(err)};
-    }
-
-    RunResult Run(const std::string& script, const std::string& options = "") {
-        return RunArgs(options + " '" + WriteScript(script) + "'");
-    }
-
-    // The script must be refused: exit 2, nothing on stdout, and a message
-    // naming the file and line.
+    // Refused: exit 2, nothing on stdout, a message naming the file and line.
     void ExpectRejected(const std::string& script, int line, const std::string& what) {
-        RunResult r = Run(script);
+        SimRun r = Run(script);
         EXPECT_EQ(r.status, 2) << script;
         EXPECT_EQ(r.out, "") << script;
-        std::string where = "script.sim:" + std::to_string(line) + ": ";
-        EXPECT_NE(r.err.find(where), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("script.sim:" + std::to_string(line) + ": "), std::string::npos)
+            << r.err;
         EXPECT_NE(r.err.find(what), std::string::npos) << r.err;
     }
 };
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    std::string line;
-    while (std::getline(stream, line)) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Fields(const std::string& row) {
-    std::vector<std::string> fields;
-    std::istringstream stream(row);
-    std::string field;
-    while (std::getline(stream, field, ',')) fields.push_back(field);
-    return fields;
-}
 
 const char* const HEADER =
     "step,posX,posY,headingRad,headingDeg,compassHeading,waterVelX,waterVelY,speedThroughWater,"
@@ -108,24 +48,24 @@ const char* const DRIFTING_SCRIPT =
 
 TEST_F(KelvaneSimTest, SameScriptAndSeedGiveTheSameTrace) {
     std::string script = std::string("seed 42\n") + DRIFTING_SCRIPT;
-    RunResult first = Run(script);
-    RunResult second = Run(script);
+    SimRun first = Run(script);
+    SimRun second = Run(script);
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.err, "");
     EXPECT_EQ(first.out, second.out);
 
-    std::vector<std::string> rows = Lines(first.out);
+    std::vector<std::string> rows = Split(first.out);
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_EQ(rows[0], HEADER);
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        std::vector<std::string> fields = Fields(rows[i]);
+        std::vector<std::string> fields = Split(rows[i], ',');
         ASSERT_EQ(fields.size(), 31u) << rows[i];
         EXPECT_EQ(fields[0], std::to_string(30 * i));
         EXPECT_EQ(fields[26].size(), 9u);  // nine line states
     }
 
     // Another seed, another wander.
-    RunResult other = Run(std::string("seed 43\n") + DRIFTING_SCRIPT);
+    SimRun other = Run(std::string("seed 43\n") + DRIFTING_SCRIPT);
     ASSERT_EQ(other.status, 0);
     EXPECT_NE(other.out, first.out);
     // The default seed is 1.
@@ -133,7 +73,7 @@ TEST_F(KelvaneSimTest, SameScriptAndSeedGiveTheSameTrace) {
 }
 
 TEST_F(KelvaneSimTest, TimelineActsJustBeforeItsStepInFileOrder) {
-    RunResult r =
+    SimRun r =
         Run("# comments and blank lines are ignored\n"
             "\n"
             "type motorboat   # the default boat\n"
@@ -145,10 +85,10 @@ TEST_F(KelvaneSimTest, TimelineActsJustBeforeItsStepInFileOrder) {
             "at 4 key F1\n"
             "at 5 reset\n");
     ASSERT_EQ(r.status, 0) << r.err;
-    std::vector<std::string> rows = Lines(r.out);
+    std::vector<std::string> rows = Split(r.out);
     ASSERT_EQ(rows.size(), 7u);
     std::vector<std::vector<std::string>> f;
-    for (const std::string& row : rows) f.push_back(Fields(row));
+    for (const std::string& row : rows) f.push_back(Split(row, ','));
     // Two notches up before the third call.
     EXPECT_EQ(f[2][19], "8");
     EXPECT_EQ(f[3][19], "10");
@@ -166,9 +106,9 @@ TEST_F(KelvaneSimTest, TimelineActsJustBeforeItsStepInFileOrder) {
 }
 
 TEST_F(KelvaneSimTest, StatusColumnAndTheDemo) {
-    RunResult r = Run("steps 2\nat 0 run\n", "--status");
+    SimRun r = Run("steps 2\nat 0 run\n", "--status");
     ASSERT_EQ(r.status, 0) << r.err;
-    std::vector<std::string> rows = Lines(r.out);
+    std::vector<std::string> rows = Split(r.out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], std::string(HEADER) + ",status");
     EXPECT_NE(rows[1].find(",\"New_Motorboat   HEADING= 0.00   SPEED= 0.00    GS= 0.00    RPM= "
@@ -176,16 +116,16 @@ TEST_F(KelvaneSimTest, StatusColumnAndTheDemo) {
               std::string::npos)
         << rows[1];
 
-    RunResult demo = RunArgs(std::string("'") + KELVANE_SOURCE_DIR + "/scenarios/demo.sim'");
+    SimRun demo = RunArgs(std::string("'") + KELVANE_SOURCE_DIR + "/scenarios/demo.sim'");
     EXPECT_EQ(demo.status, 0) << demo.err;
-    EXPECT_GT(Lines(demo.out).size(), 10u);
+    EXPECT_GT(Split(demo.out).size(), 10u);
     EXPECT_EQ(demo.out.find("nan"), std::string::npos);
 }
 
 TEST_F(KelvaneSimTest, HeaderLinesActAsSavedSettings) {
     // Saved smoothing state 0 and no spread: the first running step moves each
     // varying value from 0 one period's share of the way to its average.
-    RunResult r =
+    SimRun r =
         Run("type houseboat\n"
             "layout 4\n"
             "wind 8 300 varies 0 fast\n"
@@ -196,9 +136,9 @@ TEST_F(KelvaneSimTest, HeaderLinesActAsSavedSettings) {
             "--status");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("{\"dockLayout\":4,"), std::string::npos) << r.err;
-    std::vector<std::string> rows = Lines(r.out);
+    std::vector<std::string> rows = Split(r.out);
     ASSERT_EQ(rows.size(), 3u);
-    std::vector<std::string> f = Fields(rows[1]);
+    std::vector<std::string> f = Split(rows[1], ',');
     ASSERT_EQ(f.size(), 32u);
     EXPECT_EQ(std::stod(f[27]), 8.0 / 20.0);
     EXPECT_EQ(std::stod(f[28]), 300.0 / 20.0);
@@ -207,16 +147,16 @@ TEST_F(KelvaneSimTest, HeaderLinesActAsSavedSettings) {
     EXPECT_EQ(f[31].rfind("\"New_Houseboat   ", 0), 0u) << f[31];
 
     // A later line without "varies" leaves the quantity steady at its average.
-    RunResult steady =
+    SimRun steady =
         Run("wind 8 300 varies 3 fast\n"
             "wind 6 280\n"
             "steps 20\n"
             "at 0 run\n");
     ASSERT_EQ(steady.status, 0) << steady.err;
-    rows = Lines(steady.out);
+    rows = Split(steady.out);
     ASSERT_EQ(rows.size(), 21u);
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        f = Fields(rows[i]);
+        f = Split(rows[i], ',');
         EXPECT_EQ(f[27], "6") << rows[i];
         EXPECT_EQ(f[28], "280") << rows[i];
     }
@@ -246,15 +186,15 @@ TEST_F(KelvaneSimTest, BadScriptsAreRejected) {
     ExpectRejected("at 0 thruster up\n", 1, "thruster");
     ExpectRejected("at 0 run now\n", 1, "takes no arguments");
 
-    RunResult missing = RunArgs("'" + folder + "/none.sim'");
+    SimRun missing = RunArgs("'" + folder.File("none.sim") + "'");
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.out, "");
     EXPECT_NE(missing.err.find("none.sim"), std::string::npos);
 
-    RunResult usage = RunArgs("");
+    SimRun usage = RunArgs("");
     EXPECT_EQ(usage.status, 2);
     EXPECT_NE(usage.err.find("usage"), std::string::npos);
-    EXPECT_EQ(RunArgs("--fast '" + WriteScript("steps 1\n") + "'").status, 2);
+    EXPECT_EQ(Run("steps 1\n", "--fast").status, 2);
 }
 
 }  // namespace

@@ -2,45 +2,16 @@
 // loaded in the header and the live boat dumped in the timeline.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "../document/temp_folder.h"
+#include "../support/sim_runner.h"
 #include "boat/boat_file.h"
 #include "boat/boat_record_bytes.h"
 
 namespace {
-
-struct SimRun {
-    int exitStatus = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-SimRun RunScript(const TempFolder& folder, const std::string& script) {
-    const std::string path = folder.File("script.kvs");
-    std::ofstream(path) << script;
-    const std::string command = std::string(KELVANE_SIM_PATH) + " '" + path + "' >'" +
-                                folder.File("out") + "' 2>'" + folder.File("err") + "'";
-    SimRun run;
-    const int status = std::system(command.c_str());
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadText(folder.File("out"));
-    run.err = ReadText(folder.File("err"));
-    return run;
-}
 
 std::unique_ptr<BoatRecord> Load(const std::string& path) {
     auto boat = std::make_unique<BoatRecord>();
@@ -53,9 +24,9 @@ std::unique_ptr<BoatRecord> Load(const std::string& path) {
 TEST(PersistCommands, DumpedBoatLoadsBackAndRunsTheSame) {
     TempFolder folder;
     const std::string first = folder.File("first.boat");
-    SimRun dump = RunScript(folder, "type sailboat\nsteps 40\nevery 10\nat 0 dump boat " + first +
-                                        "\nat 0 run\nat 0 engine both ahead\n");
-    ASSERT_EQ(dump.exitStatus, 0) << dump.err;
+    SimRun dump = RunSim(folder, "type sailboat\nsteps 40\nevery 10\nat 0 dump boat " + first +
+                                     "\nat 0 run\nat 0 engine both ahead\n");
+    ASSERT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(TempFolder::ReadBytes(first).size(), BOAT_RECORD_SIZE);
     auto sailboat = Load(first);
     ASSERT_NE(sailboat, nullptr);
@@ -66,9 +37,9 @@ TEST(PersistCommands, DumpedBoatLoadsBackAndRunsTheSame) {
     // and it is written back byte for byte.
     const std::string second = folder.File("second.boat");
     SimRun load =
-        RunScript(folder, "boat " + first + "\ntype motorboat\nsteps 40\nevery 10\n" +
-                              "at 0 dump boat " + second + "\nat 0 run\nat 0 engine both ahead\n");
-    ASSERT_EQ(load.exitStatus, 0) << load.err;
+        RunSim(folder, "boat " + first + "\ntype motorboat\nsteps 40\nevery 10\n" +
+                           "at 0 dump boat " + second + "\nat 0 run\nat 0 engine both ahead\n");
+    ASSERT_EQ(load.status, 0) << load.err;
     EXPECT_TRUE(load.err.empty()) << load.err;
     EXPECT_EQ(TempFolder::ReadBytes(second), TempFolder::ReadBytes(first));
     EXPECT_EQ(load.out, dump.out) << "the same boat gives the same trace";
@@ -81,9 +52,9 @@ TEST(PersistCommands, CorruptedOrMissingFilesGiveTheDefaultBoat) {
     const std::string dumped = folder.File("dumped.boat");
 
     SimRun corrupted =
-        RunScript(folder, "boat " + folder.File("short.boat") +
-                              "\ntype houseboat\nsteps 2\nat 1 dump boat " + dumped + "\n");
-    EXPECT_EQ(corrupted.exitStatus, 0);
+        RunSim(folder, "boat " + folder.File("short.boat") +
+                           "\ntype houseboat\nsteps 2\nat 1 dump boat " + dumped + "\n");
+    EXPECT_EQ(corrupted.status, 0);
     EXPECT_NE(corrupted.err.find("Boat file is corrupted:\n\nUsing default boat"),
               std::string::npos)
         << corrupted.err;
@@ -92,18 +63,18 @@ TEST(PersistCommands, CorruptedOrMissingFilesGiveTheDefaultBoat) {
     ASSERT_NE(boat, nullptr);
     EXPECT_STREQ(boat->boatName, "New_Houseboat");
 
-    SimRun missing = RunScript(folder, "boat " + folder.File("none.boat") + "\nsteps 2\n");
-    EXPECT_EQ(missing.exitStatus, 0);
+    SimRun missing = RunSim(folder, "boat " + folder.File("none.boat") + "\nsteps 2\n");
+    EXPECT_EQ(missing.status, 0);
     EXPECT_NE(missing.err.find("Cannot open the boat data file:\n\nUsing default boat"),
               std::string::npos)
         << missing.err;
 
-    SimRun malformed = RunScript(folder, "steps 2\nat 0 dump boat\n");
-    EXPECT_EQ(malformed.exitStatus, 2);
+    SimRun malformed = RunSim(folder, "steps 2\nat 0 dump boat\n");
+    EXPECT_EQ(malformed.status, 2);
     EXPECT_TRUE(malformed.out.empty());
 
     SimRun unwritable =
-        RunScript(folder, "steps 2\nat 0 dump boat " + folder.File("no/such.boat") + "\n");
-    EXPECT_EQ(unwritable.exitStatus, 2);
+        RunSim(folder, "steps 2\nat 0 dump boat " + folder.File("no/such.boat") + "\n");
+    EXPECT_EQ(unwritable.status, 2);
     EXPECT_NE(unwritable.err.find("cannot write the boat file"), std::string::npos);
 }
