@@ -1,6 +1,3 @@
-// Propellers, prop walk, rudders, bow thruster, wind and hull resistance, each
-// computed alone on the default boats.
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -76,24 +73,18 @@ TEST_F(ForceLawTest, SingleInboardThrustAndPropWalkSigns) {
 
 TEST_F(ForceLawTest, PropWalkFadesWithSpeedAndVanishesAtTwiceMaxSpeed) {
     SetPower(1.0);
-    ComputePropellerForces(*doc);
-    double atRest = f.propWalkForce[0];
+    auto walkAt = [&](double surgeSpeed) {
+        doc->state.surgeSpeed = surgeSpeed;
+        ComputePropellerForces(*doc);
+        return f.propWalkForce[0];
+    };
+    const double atRest = walkAt(0.0);
     ASSERT_NE(atRest, 0.0);
-
-    doc->state.surgeSpeed = boat.maxSpeedFps;
-    ComputePropellerForces(*doc);
-    EXPECT_NEAR(f.propWalkForce[0], 0.5 * atRest, 1e-12 * std::fabs(atRest));
-
-    doc->state.surgeSpeed = -boat.maxSpeedFps;  // fading follows the speed, not its sign
-    ComputePropellerForces(*doc);
-    EXPECT_NEAR(f.propWalkForce[0], 0.5 * atRest, 1e-12 * std::fabs(atRest));
-
-    doc->state.surgeSpeed = 2.0 * boat.maxSpeedFps;
-    ComputePropellerForces(*doc);
-    EXPECT_EQ(f.propWalkForce[0], 0.0);
-    doc->state.surgeSpeed = 3.0 * boat.maxSpeedFps;
-    ComputePropellerForces(*doc);
-    EXPECT_EQ(f.propWalkForce[0], 0.0);
+    const double v = boat.maxSpeedFps;
+    EXPECT_NEAR(walkAt(v), 0.5 * atRest, 1e-12 * std::fabs(atRest));
+    EXPECT_NEAR(walkAt(-v), 0.5 * atRest, 1e-12 * std::fabs(atRest));  // speed, not its sign
+    EXPECT_EQ(walkAt(2.0 * v), 0.0);
+    EXPECT_EQ(walkAt(3.0 * v), 0.0);
     EXPECT_EQ(f.propWalkMoment[0], 0.0);
 }
 
@@ -190,17 +181,15 @@ TEST_F(ForceLawTest, AsternWhileAnchoredUsesTheStrongerLateralCoefficient) {
 
 TEST_F(ForceLawTest, BowThrusterPushesTheBowToPort) {
     ASSERT_GT(boat.bowThrusterArmFromCenterOfGravity, 0.0);
-    doc->controls.thrusterThrust = boat.bowThrusterForce;
-    ComputeThrusterForce(*doc);
-    EXPECT_EQ(f.thrusterSurgeForce, 0.0);
-    EXPECT_DOUBLE_EQ(f.thrusterSwayForce, -boat.thrusterLateralForce * boat.bowThrusterForce);
-    EXPECT_LT(f.thrusterSwayForce, 0.0);
-    EXPECT_GT(f.thrusterMoment, 0.0);
-
-    doc->controls.thrusterThrust = -boat.bowThrusterForce;
-    ComputeThrusterForce(*doc);
-    EXPECT_GT(f.thrusterSwayForce, 0.0);
-    EXPECT_LT(f.thrusterMoment, 0.0);
+    for (double sign : {1.0, -1.0}) {
+        doc->controls.thrusterThrust = sign * boat.bowThrusterForce;
+        ComputeThrusterForce(*doc);
+        EXPECT_EQ(f.thrusterSurgeForce, 0.0);
+        EXPECT_DOUBLE_EQ(f.thrusterSwayForce,
+                         -sign * boat.thrusterLateralForce * boat.bowThrusterForce);
+        EXPECT_LT(sign * f.thrusterSwayForce, 0.0);
+        EXPECT_GT(sign * f.thrusterMoment, 0.0);
+    }
 }
 
 TEST_F(ForceLawTest, WindIsLinearAndClampedPerAxis) {
@@ -243,12 +232,11 @@ TEST_F(ForceLawTest, HullResistanceAtRestAndWhileDrifting) {
     EXPECT_EQ(f.driftMoment, 0.0);
 
     // Turning: damping against the turn.
-    doc->state.yawRate = 0.2;
-    ComputeHullResistance(*doc);
-    EXPECT_LT(f.yawDampingMoment, 0.0);
-    doc->state.yawRate = -0.2;
-    ComputeHullResistance(*doc);
-    EXPECT_GT(f.yawDampingMoment, 0.0);
+    for (double yaw : {0.2, -0.2}) {
+        doc->state.yawRate = yaw;
+        ComputeHullResistance(*doc);
+        EXPECT_LT(yaw * f.yawDampingMoment, 0.0);
+    }
 
     // Under way ahead at half the maximum speed: the curve's value, astern.
     DynamicState& st = doc->state;
