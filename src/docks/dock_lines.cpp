@@ -79,6 +79,22 @@ void SetUpLines(CKLVNDoc& doc) {
     doc.state.attachedLineCount = 0;
 }
 
+// Makes a line fast at its present span d: to the given point, or where it
+// was fast already when there is none.
+static void MakeFast(const CKLVNDoc& doc, DockLine& line, int state, const PlanePoint* point,
+                     double d, double lineLength) {
+    line.state = state;
+    if (point != nullptr) {
+        line.attachX = point->x;
+        line.attachY = point->y;
+        line.attachZ = doc.mooring.lineAttachHeight;
+    }
+    line.span = d;
+    line.prevSpan = d;
+    line.stretchRate = 0.0;
+    line.lineLength = lineLength;
+}
+
 bool SetLineState(CKLVNDoc& doc, int i, const PlanePoint* point, int newState) {
     if (i < 0 || i >= DOCK_LINE_COUNT) return false;
     DockLine& line = doc.mooring.dockLines[i];
@@ -111,30 +127,12 @@ bool SetLineState(CKLVNDoc& doc, int i, const PlanePoint* point, int newState) {
             if (point == nullptr && !madeFast) return false;
             // Too short to reach, or a point that is not a number: refused.
             if (!(d <= NominalLineLength(doc, i))) return false;
-            line.state = LINE_SLACK;
-            if (point != nullptr) {
-                line.attachX = point->x;
-                line.attachY = point->y;
-                line.attachZ = doc.mooring.lineAttachHeight;
-            }
-            line.span = d;
-            line.prevSpan = d;
-            line.stretchRate = 0.0;
-            line.lineLength = NominalLineLength(doc, i);
+            MakeFast(doc, line, LINE_SLACK, point, d, NominalLineLength(doc, i));
             break;
         case LINE_TAUT:
             if (point == nullptr && !madeFast) return false;
             // Hardening takes the line in to the present span.
-            line.state = LINE_TAUT;
-            if (point != nullptr) {
-                line.attachX = point->x;
-                line.attachY = point->y;
-                line.attachZ = doc.mooring.lineAttachHeight;
-            }
-            line.span = d;
-            line.prevSpan = d;
-            line.stretchRate = 0.0;
-            line.lineLength = d;
+            MakeFast(doc, line, LINE_TAUT, point, d, d);
             break;
         default:
             return false;
