@@ -34,30 +34,23 @@ TEST(BoatFile, DefaultBoatOfEachTypeRoundTripsByteIdentical) {
 
 TEST(BoatFile, MissingShortAndLongFiles) {
     TempFolder folder;
-    const BoatRecord& boat = DocumentWithDefaultBoat(SAILBOAT).boat;
-    auto record = std::make_unique<BoatRecord>(boat);
+    auto record = std::make_unique<BoatRecord>(DocumentWithDefaultBoat(SAILBOAT).boat);
     const std::vector<unsigned char> before = BytesOf(*record);
-
+    std::vector<unsigned char> house = BytesOf(DocumentWithDefaultBoat(HOUSEBOAT).boat);
+    const struct {
+        std::size_t size;
+        int result;
+    } cases[] = {{100, BOAT_FILE_CORRUPTED},
+                 {house.size() - 1, BOAT_FILE_CORRUPTED},
+                 {house.size() + 500, BOAT_FILE_LOADED}};
     EXPECT_EQ(LoadBoatFile(folder.File("none.boat").c_str(), *record), BOAT_FILE_CANNOT_OPEN);
-
-    std::vector<unsigned char> hundred(100, 0x41);
-    TempFolder::WriteBytes(folder.File("short.boat"), hundred.data(), hundred.size());
-    EXPECT_EQ(LoadBoatFile(folder.File("short.boat").c_str(), *record), BOAT_FILE_CORRUPTED);
-
-    // One byte short of a record.
-    std::vector<unsigned char> almost = BytesOf(DocumentWithDefaultBoat(HOUSEBOAT).boat);
-    almost.pop_back();
-    TempFolder::WriteBytes(folder.File("almost.boat"), almost.data(), almost.size());
-    EXPECT_EQ(LoadBoatFile(folder.File("almost.boat").c_str(), *record), BOAT_FILE_CORRUPTED);
-    EXPECT_EQ(BytesOf(*record), before) << "a failed load must leave the record alone";
-
-    // A longer file is read from its first record.
-    std::vector<unsigned char> longer = BytesOf(DocumentWithDefaultBoat(HOUSEBOAT).boat);
-    const std::vector<unsigned char> houseboat = longer;
-    longer.resize(longer.size() + 500, 0xEE);
-    TempFolder::WriteBytes(folder.File("long.boat"), longer.data(), longer.size());
-    EXPECT_EQ(LoadBoatFile(folder.File("long.boat").c_str(), *record), BOAT_FILE_LOADED);
-    EXPECT_EQ(BytesOf(*record), houseboat);
+    for (const auto& c : cases) {
+        std::vector<unsigned char> bytes = house;
+        bytes.resize(c.size, 0xEE);
+        TempFolder::WriteBytes(folder.File("b.boat"), bytes.data(), bytes.size());
+        EXPECT_EQ(LoadBoatFile(folder.File("b.boat").c_str(), *record), c.result) << c.size;
+        EXPECT_EQ(BytesOf(*record), c.result == BOAT_FILE_LOADED ? house : before) << c.size;
+    }
 }
 
 TEST(BoatFile, RecordsTheSimulationCannotUseCountAsCorrupted) {
@@ -67,6 +60,7 @@ TEST(BoatFile, RecordsTheSimulationCannotUseCountAsCorrupted) {
         const char* what;
         std::function<void(BoatRecord&)> apply;
     };
+    // clang-format off
     const Damage damages[] = {
         {"no segments", [](BoatRecord& b) { b.speedCurve.segmentCount = 0; }},
         {"11 segments", [](BoatRecord& b) { b.speedCurve.segmentCount = 11; }},
@@ -83,8 +77,7 @@ TEST(BoatFile, RecordsTheSimulationCannotUseCountAsCorrupted) {
         {"no engines", [](BoatRecord& b) { b.engineCount = 0; }},
         {"three engines", [](BoatRecord& b) { b.engineCount = 3; }},
         {"slip index 6", [](BoatRecord& b) { b.savedSlipSizeIndex = 6; }},
-        {"name without NUL",
-         [](BoatRecord& b) { std::memset(b.boatName, 'x', sizeof b.boatName); }},
+        {"name without NUL", [](BoatRecord& b) { std::memset(b.boatName, 'x', sizeof b.boatName); }},
         {"NaN beam", [nan](BoatRecord& b) { b.beam = nan; }},
         {"infinite hull point", [inf](BoatRecord& b) { b.hullPoints[200].r = inf; }},
         {"NaN coefficient", [nan](BoatRecord& b) { b.lineSlipFactor = nan; }},
@@ -96,10 +89,10 @@ TEST(BoatFile, RecordsTheSimulationCannotUseCountAsCorrupted) {
         {"zero max speed", [](BoatRecord& b) { b.maxSpeedKnots = 0.0; }},
         {"zero max speed ft/s", [](BoatRecord& b) { b.maxSpeedFps = 0.0; }},
         {"idle power 1", [](BoatRecord& b) { b.idlePowerFactor = 1.0; }},
-        {"curve x repeats",
-         [](BoatRecord& b) { b.speedCurve.points[3][0] = b.speedCurve.points[2][0]; }},
+        {"curve x repeats", [](BoatRecord& b) { b.speedCurve.points[3][0] = b.speedCurve.points[2][0]; }},
         {"curve x falls", [](BoatRecord& b) { b.speedCurve.points[5][0] = 0.1; }},
     };
+    // clang-format on
     for (int type : BOAT_TYPES) {
         const BoatRecord& sound = DocumentWithDefaultBoat(type).boat;
         auto damaged = std::make_unique<BoatRecord>();

