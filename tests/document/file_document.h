@@ -1,7 +1,6 @@
 #pragma once
 
-// A document that keeps its files in a temporary folder and talks to a
-// recording user interface, for the tests of the file commands and start-up.
+// A document keeping its files in a temporary folder, with a recording user interface.
 
 #include <cstring>
 #include <filesystem>
@@ -35,23 +34,19 @@ struct FileDocument {
         doc->ui = &ui;
     }
 
-    // Keep the files in a folder "data" inside the temporary folder, so that
-    // a test can see whether anything was written beside it.
+    // Files in "data" inside the temporary folder, to see what is written beside it.
     void UseDataSubfolder() {
         data = folder.File("data");
         std::filesystem::create_directory(data);
     }
 
     void StartUp() { StartUpDocument(*doc, data.c_str()); }
-
-    // Start-up in the empty folder, with its one message forgotten.
-    void StartUpFresh() {
+    void StartUpFresh() {  // the first start's one message forgotten
         StartUp();
         ui.messages.clear();
     }
 
-    // A new boat of a type under a name, defined through the boat dialog's
-    // values as the shell hands them over after OK.
+    // A new boat defined through the boat dialog's values, as after OK.
     void DefineBoat(const char* name, int boatType = MOTORBOAT) {
         BoatDialogValues values;
         FillBoatDialog(*doc, values, BOAT_DIALOG_NEW, boatType);
@@ -60,7 +55,6 @@ struct FileDocument {
         AcceptNewBoat(*doc, values);
     }
 
-    // Saves a new Motorboat under each name, in order.
     void SaveBoats(std::initializer_list<const char*> names) {
         for (const char* name : names) {
             DefineBoat(name);

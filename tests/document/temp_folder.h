@@ -1,8 +1,6 @@
 #pragma once
 
-// A fresh, empty folder under the system's temporary folder for one test,
-// removed with everything in it when the test ends. Tests that read and
-// write the program's files work only in such folders.
+// A fresh, empty temporary folder for one test, removed when the test ends.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -33,7 +31,6 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-    // Names of the entries directly in the folder, sorted.
     std::vector<std::string> Entries() const { return EntriesOf(path_); }
 
     static std::vector<std::string> EntriesOf(const std::string& folder) {
