@@ -1,8 +1,6 @@
 #pragma once
 
-// A document with just enough boat for the control operations: a throttle
-// table built from the idle power factor the way the hull model builds it,
-// RPM limits, engines, a thruster, and a recording user interface.
+// A document with just enough boat for the control operations.
 
 #include <gtest/gtest.h>
 
