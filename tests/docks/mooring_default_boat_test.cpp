@@ -1,6 +1,3 @@
-// Lines and fenders on the default motorboat lying in the slip of the "Slip
-// and pilings" dock, brought up as the program brings itself up.
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +7,6 @@
 #include "docks/click_points.h"
 #include "docks/dock_lines.h"
 #include "docks/dock_lines_click.h"
-#include "docks/fenders.h"
 #include "simulation/step.h"
 
 class DefaultBoatMooringTest : public ::testing::Test {
@@ -21,7 +17,6 @@ protected:
 
     void SetUp() override {
         doc.ui = &ui;
-        // Bow north on the slip's centre line, its stern 5 ft in.
         doc.state.posX =
             doc.dock.dockRects[0].xMax + 0.5 * doc.dock.slipSizes[doc.dock.slipSizeIndex].width;
         doc.state.posY = 5.0 + doc.boat.centerOfGravityFromTransom;
@@ -47,8 +42,7 @@ TEST_F(DefaultBoatMooringTest, LinesMadeFastToTheFingerPierPullWhenTheBoatDrifts
     EXPECT_DOUBLE_EQ(Line(4).lineLength, 250.0);
     EXPECT_GT(Line(8).cleatX, 0.0);  // the starboard stern corner
 
-    // Pick line 8 up at its cleat (the ray cut at freeboard height) and make it
-    // fast on the right finger pier abreast of the cleat (deck height).
+    // Picked up at its cleat, made fast on the right finger pier abreast of it.
     RefreshCleatWorld(doc, 8);
     ClickThrough(Line(8).cleatWorldX, Line(8).cleatWorldY, doc.boat.freeboardHeight);
     ASSERT_EQ(Line(8).state, LINE_IN_HAND);
@@ -59,8 +53,7 @@ TEST_F(DefaultBoatMooringTest, LinesMadeFastToTheFingerPierPullWhenTheBoatDrifts
     EXPECT_EQ(doc.state.attachedLineCount, 1);
     EXPECT_EQ(ui.beeps.size(), 2u);
 
-    // Harden it, then let the boat lie 3 ft to port: the line is taut and the
-    // engines idle, so the step reports the taut line negated.
+    // Hardened with the boat 3 ft to port and engines at 0: counted negated.
     LineClick(doc, LINE_CLICK_LEFT);
     ASSERT_EQ(Line(8).state, LINE_TAUT);
     doc.state.posX -= 3.0;
@@ -69,29 +62,4 @@ TEST_F(DefaultBoatMooringTest, LinesMadeFastToTheFingerPierPullWhenTheBoatDrifts
     EXPECT_EQ(doc.state.tautLineCount, -1);
     EXPECT_GT(doc.forces.lineForceX[8], 0.0);
     EXPECT_TRUE(std::isfinite(doc.state.posX) && std::isfinite(doc.state.headingRad));
-
-    // Resetting the boat takes every line and fender off.
-    doc.mooring.clickBoatPoint = {doc.boat.hullPoints[150].x, doc.boat.hullPoints[150].y};
-    FenderClick(doc, FENDER_SET);
-    ASSERT_EQ(doc.mooring.fenderCount, 1);
-    EXPECT_TRUE(std::isfinite(doc.mooring.fenderCentre[0].x));
-    EXPECT_TRUE(std::isfinite(doc.mooring.fenderCentre[0].y));
-    ResetBoat(doc);
-    EXPECT_EQ(doc.mooring.fenderCount, 0);
-    EXPECT_EQ(doc.state.attachedLineCount, 0);
-}
-
-TEST_F(DefaultBoatMooringTest, FendersHangOutsideTheRealHull) {
-    for (int j : {118, 398 - 118}) {  // just outside the widest point on each side
-        const HullPoint& h = doc.boat.hullPoints[j];
-        doc.mooring.clickBoatPoint = {h.x + (h.x > 0.0 ? 0.3 : -0.3), h.y};
-        FenderClick(doc, FENDER_SET);
-    }
-    ASSERT_EQ(doc.mooring.fenderCount, 2);
-    for (int k = 0; k < 2; ++k) {
-        const FenderCentre& c = doc.mooring.fenderCentre[k];
-        const HullPoint& h = doc.boat.hullPoints[doc.mooring.fenderHullPoint[k]];
-        EXPECT_GT(std::fabs(c.x), std::fabs(h.x));
-        EXPECT_NEAR(std::hypot(c.x - h.x, c.y - h.y), 0.5 * doc.boat.fenderDiameter, 1e-9);
-    }
 }

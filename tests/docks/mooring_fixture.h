@@ -1,9 +1,5 @@
 #pragma once
 
-// A 30 ft motorboat, 10 ft beam, centre of gravity 12 ft from the transom,
-// lying bow north at the origin (boat frame and world coincide), with a dock
-// deck 3 ft off its port side and two pilings to starboard.
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,9 +22,6 @@ inline void SetHullPoint(BoatRecord& boat, int k, double x, double y) {
     p.cosTheta = x / p.r;
 }
 
-// Port side from the stern corner (point 0) to the bow tip (199), starboard
-// back to its stern corner (398), the transom from there to point 0; inward
-// normals from the chord through each point's neighbours.
 inline void BuildTestHull(BoatRecord& boat) {
     const double half = 5.0, length = 30.0, cg = 12.0;
     for (int j = 0; j <= 199; ++j) {
