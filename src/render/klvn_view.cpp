@@ -127,11 +127,11 @@ void CKLVNView::keyPressEvent(QKeyEvent* event) {
 
 int CKLVNView::MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) const {
     int flags = 0;
-    if (buttons.testFlag(Qt::LeftButton)) flags |= MOUSE_FLAG_LEFT;
-    if (buttons.testFlag(Qt::RightButton)) flags |= MOUSE_FLAG_RIGHT;
-    if (buttons.testFlag(Qt::MiddleButton)) flags |= MOUSE_FLAG_MIDDLE;
-    if (buttons.testFlag(Qt::XButton1)) flags |= MOUSE_FLAG_X1;
-    if (buttons.testFlag(Qt::XButton2)) flags |= MOUSE_FLAG_X2;
+    if (buttons.testFlag(Qt::LeftButton)) flags |= MOUSE_FLAG_LEFT_BUTTON;
+    if (buttons.testFlag(Qt::RightButton)) flags |= MOUSE_FLAG_RIGHT_BUTTON;
+    if (buttons.testFlag(Qt::MiddleButton)) flags |= MOUSE_FLAG_MIDDLE_BUTTON;
+    if (buttons.testFlag(Qt::XButton1)) flags |= MOUSE_FLAG_X1_BUTTON;
+    if (buttons.testFlag(Qt::XButton2)) flags |= MOUSE_FLAG_X2_BUTTON;
     if (modifiers.testFlag(Qt::ShiftModifier)) flags |= MOUSE_FLAG_SHIFT;
     if (modifiers.testFlag(Qt::ControlModifier)) flags |= MOUSE_FLAG_CTRL;
     return flags;
@@ -161,5 +161,5 @@ void CKLVNView::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    SceneWheel(doc_, MouseFlags(event->buttons(), event->modifiers()), delta);
+    HandleMouseWheel(doc_, MouseFlags(event->buttons(), event->modifiers()), delta);
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int WHEEL_CAMERA_STEPS = 8;
-
 // The click pixel unprojected at depth 0 and 1 through the matrices the last
 // frame saved: the ends of the click ray in the boat frame. False before the
 // first frame (no viewport yet) or when the matrices cannot be inverted.
@@ -33,30 +31,12 @@ void SceneClick(CKLVNDoc& doc, int button, int flags, int x, int y) {
     SetClickPoints(doc, nearPoint, farPoint);
 
     const bool left = button == MOUSE_BUTTON_LEFT;
-    const int buttonFlag = left ? MOUSE_FLAG_LEFT : MOUSE_FLAG_RIGHT;
+    const int buttonFlag = left ? MOUSE_FLAG_LEFT_BUTTON : MOUSE_FLAG_RIGHT_BUTTON;
     if (flags == (buttonFlag | MOUSE_FLAG_CTRL)) {
         FenderClick(doc, left ? FENDER_SET : FENDER_REMOVE);
     } else if (flags == (buttonFlag | MOUSE_FLAG_SHIFT)) {
         LineClick(doc, left ? LINE_CLICK_SHIFT_LEFT : LINE_CLICK_SHIFT_RIGHT);
     } else {
         LineClick(doc, left ? LINE_CLICK_LEFT : LINE_CLICK_RIGHT);
-    }
-}
-
-void SceneWheel(CKLVNDoc& doc, int flags, int delta) {
-    if (flags == MOUSE_FLAG_CTRL) return;
-    const bool shift = flags == MOUSE_FLAG_SHIFT;
-    if (delta >= 1) {
-        if (shift) {
-            LowerCamera(doc, WHEEL_CAMERA_STEPS);
-        } else {
-            NarrowView(doc, 1);
-        }
-    } else {
-        if (shift) {
-            RaiseCamera(doc, WHEEL_CAMERA_STEPS);
-        } else {
-            WidenView(doc, 1);
-        }
     }
 }

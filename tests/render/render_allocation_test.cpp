@@ -1,32 +1,9 @@
 // A frame is drawn about 80 times a second for as long as the program runs:
-// after the first, the frame's own code must not touch the heap. This file
-// replaces the test program's global operator new with one that counts the
-// allocations of the calling thread (the window system's threads allocate on
-// their own).
+// after the first, the frame's own code must not touch the heap.
 
-#include <cstdlib>
-#include <new>
-
+#include "../support/allocation_counter.h"
 #include "app/gui_fixture.h"
 #include "render/render_frame.h"
-
-namespace {
-thread_local long allocationCount = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocationCount;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 

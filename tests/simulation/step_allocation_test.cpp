@@ -1,12 +1,8 @@
-// Replaces the test program's global operator new with one that counts.
-
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <functional>
-#include <new>
 
+#include "../support/allocation_counter.h"
 #include "../support/recording_ui.h"
 #include "../support/test_document.h"
 #include "controls/control_state.h"
@@ -14,29 +10,11 @@
 #include "simulation/step.h"
 
 namespace {
-std::atomic<long> allocationCount{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocationCount;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-
-namespace {
 
 long AllocationsDuring(const std::function<void()>& work) {
-    const long before = allocationCount.load();
+    const long before = allocationCount;
     work();
-    return allocationCount.load() - before;
+    return allocationCount - before;
 }
 
 TEST(StepAllocation, NoAllocationWhileSteppingOrWorkingTheHelm) {
