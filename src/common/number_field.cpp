@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/user_interface.h"
+
 void FormatNumberField(double value, char* text, std::size_t size) {
     if (size == 0) return;
     std::snprintf(text, size, "%3.2f", value);
@@ -34,4 +36,13 @@ NumberFieldResult ReadNumberField(const char* typed, double max, double min) {
     }
     FormatNumberField(result.value, result.text, sizeof result.text);
     return result;
+}
+
+NumberFieldResult ReadNumberField(const char* typed, ValueRange range) {
+    return ReadNumberField(typed, range.max, range.min);
+}
+
+void SoundRangeWarning(UserInterface& ui) {
+    ui.Beep(WARNING_HIGH_HZ, WARNING_HIGH_MS);
+    ui.Beep(WARNING_LOW_HZ, WARNING_LOW_MS);
 }
