@@ -19,6 +19,10 @@ file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.h
 list(FILTER KELVANE_SHELL_SOURCES EXCLUDE REGEX ".*/src/app/main\\.cpp$")
 add_library(kelvane_shell STATIC ${KELVANE_SHELL_SOURCES})
 target_link_libraries(kelvane_shell PUBLIC kelvane_render)
+# The lock-key panes read the keyboard's indicators through XKB.
+find_package(X11 REQUIRED)
+target_link_libraries(kelvane_shell PRIVATE X11::X11)
+target_compile_definitions(kelvane_shell PRIVATE KELVANE_VERSION="${PROJECT_VERSION}")
 
 add_executable(kelvane src/app/main.cpp)
 target_link_libraries(kelvane PRIVATE kelvane_shell)

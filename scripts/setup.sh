@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth
+  libx11-dev x11-utils                # the lock-key panes (XKB); window checks in the tests
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "app/display_check.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -41,11 +42,25 @@ void RestoreDefaultMessageHandler() {
     qInstallMessageHandler(previousHandler);
 }
 
+bool WindowPlatform() {
+    const QString platform = QGuiApplication::platformName();
+    for (const char* name : WINDOW_PLATFORMS) {
+        if (platform == name) return true;
+    }
+    return false;
+}
+
+void ReportDisplayProblem(const QString& problem) {
+    std::fprintf(stderr, "kelvane: cannot show the scene: %s.\n", qPrintable(problem));
+    std::fflush(stderr);
+    if (!WindowPlatform()) return;
+    QMessageBox::critical(nullptr, QStringLiteral("Application Error"),
+                          QStringLiteral("Error: Unable to Set Pixel Format in CKLVNView::OnCreate()"));
+}
+
 QString DisplayProblem() {
     const QString platform = QGuiApplication::platformName();
-    bool windowed = false;
-    for (const char* name : WINDOW_PLATFORMS) windowed = windowed || platform == name;
-    if (!windowed) {
+    if (!WindowPlatform()) {
         return QString(
                    "the window system platform \"%1\" cannot show OpenGL windows; "
                    "run Kelvane on a graphical display")

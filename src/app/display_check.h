@@ -8,6 +8,14 @@
 // sentence saying what is missing.
 QString DisplayProblem();
 
+// Tells the user why the view cannot start: the reason on standard error and,
+// where windows can be shown at all, the program's error box, which waits for
+// OK before the program ends.
+void ReportDisplayProblem(const QString& problem);
+
+// Whether the window system platform can show windows (not an off-screen one).
+bool WindowPlatform();
+
 // Until the window is up, a fatal error of the window system (no display to
 // connect to) ends the program with a clear message and exit status 1
 // instead of an abort.

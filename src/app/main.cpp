@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString problem = DisplayProblem();
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "kelvane: cannot show the scene: %s.\n", qPrintable(problem));
+        ReportDisplayProblem(problem);
         return 1;
     }
 

@@ -2,17 +2,24 @@
 
 #include <QMainWindow>
 
+#include "document/command_table.h"
+
 class QLabel;
+class QMenu;
+class QToolBar;
 class CKLVNView;
+class ShellCommands;
 struct CKLVNDoc;
 
-// The main window: the OpenGL view of the document and a status bar whose
-// message pane shows the simulation's status line.
+// The main window: the menu bar, the toolbar, the OpenGL view of the document
+// and a status bar whose message pane shows the simulation's status line,
+// beside the lock-key panes "CAP", "NUM" and "SCRL".
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit CMainFrame(CKLVNDoc& doc);
+    ~CMainFrame() override;
 
     // Replaces the text of a status bar pane (0 is the message pane).
     void SetStatusText(int pane, const char* text);
@@ -20,9 +27,34 @@ public:
 
     CKLVNView* View() const { return view_; }
     QWidget* ViewContainer() const { return container_; }
+    CKLVNDoc& Document() const { return doc_; }
+    ShellCommands& Commands() const { return *commands_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+
+    // Carries out a command that needs the windows (dialogs, the console,
+    // the toolbar and status bar, Exit).
+    void RunShellCommand(CommandId id);
+
+    // Reads the lock keys into the CAP, NUM and SCRL panes.
+    void RefreshLockPanes();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QMenu* AddMenu(QMenu* parent, const char* title);
+    void OpenCustomSlipDialog();
+
+    CKLVNDoc& doc_;
     CKLVNView* view_;
     QWidget* container_;
-    QLabel* messagePane_;
+    ShellCommands* commands_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QLabel* lockPanes_[3] = {};
+    QString statusLine_;  // the last status line, shown again when a prompt ends
 };

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "app/main_frame.h"
+#include "boat/boat_list.h"
+#include "dialogs/boat_selection_dialog.h"
 
 namespace {
 
@@ -37,4 +39,11 @@ bool ShellUserInterface::AskYesNo(const char* text) {
 // The bell for now; tones of their own pitch and length come with the dialogs.
 void ShellUserInterface::Beep(int, int) {
     QApplication::beep();
+}
+
+int ShellUserInterface::ChooseBoat(const char* title) {
+    if (frame_ == nullptr) return -1;
+    BoatSelectionList list;
+    FillSelectionList(frame_->Document(), list);
+    return RunBoatSelectionDialog(frame_, title, list);
 }

@@ -6,8 +6,8 @@ class CMainFrame;
 
 // How the core reaches the person at the computer in the desktop program:
 // the status line into the main window's message pane, modal message boxes,
-// the Yes/No question and the system bell. The bridge console and the boat
-// selection dialog are not part of this window yet.
+// the Yes/No question, the Boat Selection dialog and the system bell. The
+// bridge console is not part of this window yet.
 class ShellUserInterface : public UserInterface {
 public:
     // The main window, once it exists; status text sent before it is kept.
@@ -25,7 +25,7 @@ public:
     void ShowRunState() override {}
     void ReopenConsole() override {}
 
-    int ChooseBoat(const char*) override { return -1; }
+    int ChooseBoat(const char* title) override;
 
 private:
     CMainFrame* frame_ = nullptr;

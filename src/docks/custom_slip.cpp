@@ -48,3 +48,21 @@ void ApplyCustomSlip(CKLVNDoc& doc, int enteredWidth, int enteredLength) {
     boat.savedSlipSizeAuto = 0;
     LayoutDock(doc);
 }
+
+bool ReadSlipDimension(const char* text, int& value) {
+    constexpr int MAX_DIGITS = 6;
+    const char* c = text;
+    while (*c == ' ' || *c == '\t') ++c;
+    int sign = 1;
+    if (*c == '-' || *c == '+') sign = *c++ == '-' ? -1 : 1;
+    int digits = 0;
+    int number = 0;
+    for (; *c >= '0' && *c <= '9'; ++c) {
+        if (++digits > MAX_DIGITS) return false;
+        number = number * 10 + (*c - '0');
+    }
+    while (*c == ' ' || *c == '\t') ++c;
+    if (digits == 0 || *c != '\0') return false;
+    value = sign * number;
+    return true;
+}

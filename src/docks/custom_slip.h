@@ -18,3 +18,8 @@ CustomSlipProposal ProposeCustomSlip(const CKLVNDoc& doc);
 // maximum (each with its message, in that order), stores the custom slip in
 // the dock and the boat record, selects it and lays out the dock.
 void ApplyCustomSlip(CKLVNDoc& doc, int enteredWidth, int enteredLength);
+
+// Reads what the user typed into a Width or Length box: an optional sign and
+// up to six digits, blanks around them allowed. False for anything else
+// (empty text included), and value is then left as it was.
+bool ReadSlipDimension(const char* text, int& value);

@@ -42,6 +42,8 @@ void CKLVNView::initializeGL() {
     // A new context (the first, or after the window was re-created) needs
     // its state and shape lists again; the timer and mouse start only once.
     InitGL();
+    const GLubyte* version = glGetString(GL_VERSION);
+    openGlVersion_ = version ? QString::fromLatin1(reinterpret_cast<const char*>(version)) : "";
     frame_.shapeListsBuilt = false;
     doc_.camera.projectionChanged = true;
     if (!setUpDone_) {

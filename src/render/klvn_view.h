@@ -33,6 +33,9 @@ public:
 
     CKLVNDoc& Document() { return doc_; }
 
+    // The version string of the context in use; empty before it exists.
+    QString OpenGlVersion() const { return openGlVersion_; }
+
 signals:
     // Escape: the program is to end at once.
     void quitRequested();
@@ -59,4 +62,5 @@ private:
     QBasicTimer timer_;
     bool setUpDone_ = false;
     bool repaintPending_ = false;
+    QString openGlVersion_;
 };
