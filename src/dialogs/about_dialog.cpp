@@ -33,7 +33,7 @@ void DrawPiers(QPainter& p) {
     for (qreal x : {150.0, 260.0, 370.0, 384.0}) p.drawEllipse(QPointF(x + 7, 214), 7, 7);
 }
 
-// A motorboat backing into the middle slip, its wake curling behind.
+// A motorboat entering the slip on the right, its wake curling behind.
 void DrawBoat(QPainter& p) {
     p.save();
     p.translate(322, 200);
