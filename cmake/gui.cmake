@@ -41,6 +41,12 @@ if(KELVANE_GUI_TEST_SOURCES)
     PROPERTIES LABELS gui)
 endif()
 
+# The shell driven through the desktop accessibility interface, as a screen
+# reader or GUI automation drives it.
+add_test(NAME atspi_trial
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/app/atspi_trial.sh $<TARGET_FILE:kelvane>)
+set_tests_properties(atspi_trial PROPERTIES LABELS gui TIMEOUT 120)
+
 # RenderFrame into an off-screen framebuffer; run by hand under Xvfb.
 if(KELVANE_BENCH)
   find_package(benchmark QUIET)

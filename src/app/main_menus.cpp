@@ -6,6 +6,7 @@
 
 #include "app/main_frame.h"
 #include "app/shell_commands.h"
+#include "app/toolbar_accessible.h"
 
 namespace {
 
@@ -131,6 +132,7 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::BuildToolBar() {
+    InstallToolbarAccessibility();
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("Toolbar"));
     toolBar_->setIconSize(QSize(BUTTON_WIDTH, BUTTON_HEIGHT));
@@ -143,5 +145,10 @@ void CMainFrame::BuildToolBar() {
         QWidget* button = toolBar_->widgetForAction(action);
         button->setAccessibleName(action->toolTip());
         if (row.tooltip[0] == '\0') button->setProperty("kelvaneNoTip", true);
+    }
+    // The button that shows the buttons a narrow window cannot: a screen
+    // reader names it too.
+    if (QWidget* more = toolBar_->findChild<QWidget*>("qt_toolbar_ext_button")) {
+        more->setAccessibleName(QStringLiteral("More buttons"));
     }
 }

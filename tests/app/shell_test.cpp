@@ -342,3 +342,31 @@ TEST_F(Shell, AboutShowsTheVersionsAndClosesWithOk) {
 }
 
 }  // namespace
+
+namespace {
+
+// With the view holding the keyboard: Ctrl+S saves without stepping an
+// engine, and Alt+F opens the File menu.
+TEST_F(Shell, DesktopShortcutsWorkWhileTheViewHasTheKeys) {
+    TempFolder folder;
+    Open(MOTORBOAT, 1);
+    std::snprintf(Doc().dataFolder, sizeof Doc().dataFolder, "%s", folder.Path().c_str());
+    const ControlState before = Doc().controls;
+    QTest::keyClick(View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Doc().settings.boatCount, 1);
+    EXPECT_EQ(std::memcmp(&before, &Doc().controls, sizeof before), 0);
+    QTest::keyClick(View(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "&File");
+    QTest::keyClick(menu, Qt::Key_Right);  // on to View
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return open && open->title() == "&View";
+    }));
+    QApplication::activePopupWidget()->close();
+}
+
+}  // namespace
