@@ -62,8 +62,15 @@ constexpr double RUDDER_AHEAD_OF_PROP_FT = 1.0;
 constexpr double ANCHOR_LINE_FT_ON_NEW_LENGTH = 250;
 constexpr double THRUSTER_DIST_ON_NEW_LENGTH = 0.75;  // of the length
 
-ValueRange Scaled(ValueRange range, double factor) {
-    return {range.min * factor, range.max * factor};
+// A range in feet, pounds or ft² shown in display units. The factors each way
+// are rounded and not exact inverses (0.3048 x 3.281 = 1.0000488), so each
+// bound is the narrower of its two conversions: a value the box accepts at a
+// bound converts back inside the same range, and the final checks on OK never
+// report the dialog's own limit as out of range.
+ValueRange ToDisplay(ValueRange range, double toDisplay, double toInternal) {
+    const double minBack = range.min / toInternal, maxBack = range.max / toInternal;
+    const double min = range.min * toDisplay, max = range.max * toDisplay;
+    return {min > minBack ? min : minBack, max < maxBack ? max : maxBack};
 }
 
 ValueRange OfLength(const BoatDialogValues& v, double min, double max) {
@@ -239,20 +246,20 @@ void BoatBoxText(const BoatDialogValues& v, BoatBox box, char* text, std::size_t
 BoatDialogLimits MakeBoatDialogLimits(const UnitFactors& u) {
     BoatDialogLimits lim{};
     lim.units = u;
-    lim.lengthOverall = Scaled(LENGTH_FT, u.lengthToDisplay);
-    lim.houseboatBeam = Scaled(HOUSEBOAT_BEAM_FT, u.lengthToDisplay);
-    lim.draft = Scaled(DRAFT_FT, u.lengthToDisplay);
-    lim.weight = Scaled(WEIGHT_LB, u.weightToDisplay);
+    lim.lengthOverall = ToDisplay(LENGTH_FT, u.lengthToDisplay, u.lengthToInternal);
+    lim.houseboatBeam = ToDisplay(HOUSEBOAT_BEAM_FT, u.lengthToDisplay, u.lengthToInternal);
+    lim.draft = ToDisplay(DRAFT_FT, u.lengthToDisplay, u.lengthToInternal);
+    lim.weight = ToDisplay(WEIGHT_LB, u.weightToDisplay, u.weightToInternal);
     lim.maxSpeedKnots = {5, 20};
     lim.factor = {0, 1};
     lim.maxRpm = {2000, 10000};
     lim.idlePowerFactor = {0.05, 0.5};
     lim.idleRpm = {100, 1500};
-    lim.inboardRudderArea = Scaled(INBOARD_RUDDER_FT2, u.areaToDisplay);
-    lim.driveRudderArea = Scaled(DRIVE_RUDDER_FT2, u.areaToDisplay);
-    lim.bowThrusterForce = Scaled(THRUSTER_FORCE_LB, u.weightToDisplay);
-    lim.anchorLineLength = Scaled(ANCHOR_LINE_FT, u.lengthToDisplay);
-    lim.fenderDiameter = Scaled(FENDER_FT, u.lengthToDisplay);
+    lim.inboardRudderArea = ToDisplay(INBOARD_RUDDER_FT2, u.areaToDisplay, u.areaToInternal);
+    lim.driveRudderArea = ToDisplay(DRIVE_RUDDER_FT2, u.areaToDisplay, u.areaToInternal);
+    lim.bowThrusterForce = ToDisplay(THRUSTER_FORCE_LB, u.weightToDisplay, u.weightToInternal);
+    lim.anchorLineLength = ToDisplay(ANCHOR_LINE_FT, u.lengthToDisplay, u.lengthToInternal);
+    lim.fenderDiameter = ToDisplay(FENDER_FT, u.lengthToDisplay, u.lengthToInternal);
     lim.drivePropDistMin = DRIVE_PROP_DIST_MIN;
     return lim;
 }
