@@ -58,8 +58,13 @@ TEST_F(BoatDialogWindow, BoxesNamedByTheirLabelsEnterCancelsAndOkTakesTheTypedLe
         TypeInto(Box(d, "lengthOverall"), "40", Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), Box(d, "beam")) << "Tab follows the layout";
         EXPECT_EQ(Box(d, "dockLineLength")->text(), "80.00");
-        QTest::mouseClick(d->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        // OK pressed the way an assistive tool does, the focus still in a box.
+        Box(d, "draft")->setFocus();
+        Box(d, "draft")->selectAll();
+        QTest::keyClicks(Box(d, "draft"), "99");
+        d->findChild<QPushButton*>("ok")->click();
     }));
     EXPECT_EQ(Doc().boat.lengthOverall, 40.0);
     EXPECT_EQ(Doc().boat.dockLineLength, 80.0);
+    EXPECT_EQ(Doc().boat.draft, 10.0) << "held within its range";
 }
