@@ -58,7 +58,7 @@ constexpr double DRIVE_PROP_DIST_MIN = -5.0;  // display units as they stand
 
 // The dependent values, in feet and pounds.
 constexpr double TWIN_PROP_SPACING = 0.236;  // of the beam, each side
-constexpr double RUDDER_AHEAD_OF_PROP_FT = 1.0;
+constexpr double RUDDER_AFT_OF_PROP_FT = 1.0;
 constexpr double ANCHOR_LINE_FT_ON_NEW_LENGTH = 250;
 constexpr double THRUSTER_DIST_ON_NEW_LENGTH = 0.75;  // of the length
 
@@ -81,6 +81,19 @@ bool IsDrive(const BoatDialogValues& v) {
     return v.engineType == OUTBOARD_OR_IO;
 }
 
+// A value replaced by the nearer bound counts one warning.
+double HoldWithinRange(double value, ValueRange range, BoatDialogEffects& fx) {
+    if (value < range.min) {
+        ++fx.warnings;
+        return range.min;
+    }
+    if (value > range.max) {
+        ++fx.warnings;
+        return range.max;
+    }
+    return value;
+}
+
 // The box's value from its text: the member itself when the text is what the
 // box showed, else the typed number; either is then held within range.
 double ReadBox(const BoatDialogValues& v, BoatBox box, ValueRange range, const char* typed,
@@ -88,35 +101,18 @@ double ReadBox(const BoatDialogValues& v, BoatBox box, ValueRange range, const c
     const double member = BoatBoxMember(v, box);
     char shown[NUMBER_FIELD_TEXT_SIZE];
     FormatNumberField(member, shown, sizeof shown);
-    if (typed == nullptr || std::strcmp(typed, shown) != 0) {
-        NumberFieldResult read = ReadNumberField(typed, range);
-        if (read.clamp != FieldClamp::None) ++fx.warnings;
-        return read.value;
-    }
-    double value = member;
-    if (value < range.min) {
-        value = range.min;
-        ++fx.warnings;
-    } else if (value > range.max) {
-        value = range.max;
-        ++fx.warnings;
-    }
-    return value;
+    if (typed != nullptr && std::strcmp(typed, shown) == 0)
+        return HoldWithinRange(member, range, fx);
+    NumberFieldResult read = ReadNumberField(typed, range);
+    if (read.clamp != FieldClamp::None) ++fx.warnings;
+    return read.value;
 }
 
 // Sets a box to a value held within its current range (as though the user
 // had typed it and left the box) and shows it.
 void SetHeldWithinRange(BoatDialogValues& v, const BoatDialogLimits& lim, BoatBox box, double value,
                         BoatDialogEffects& fx) {
-    const ValueRange range = BoatBoxRange(v, lim, box);
-    if (value < range.min) {
-        value = range.min;
-        ++fx.warnings;
-    } else if (value > range.max) {
-        value = range.max;
-        ++fx.warnings;
-    }
-    BoatBoxMember(v, box) = value;
+    BoatBoxMember(v, box) = HoldWithinRange(value, BoatBoxRange(v, lim, box), fx);
     fx.Show(box);
 }
 
@@ -159,7 +155,7 @@ void KeepRudderAftOfProp(BoatDialogValues& v, const BoatDialogLimits& lim, BoatD
         return;
     }
     if (v.propDistFromTransom > v.rudderDistFromTransom) return;
-    double rudder = v.propDistFromTransom - RUDDER_AHEAD_OF_PROP_FT * lim.units.lengthToDisplay;
+    double rudder = v.propDistFromTransom - RUDDER_AFT_OF_PROP_FT * lim.units.lengthToDisplay;
     if (rudder < 0) rudder = 0;
     SetHeldWithinRange(v, lim, BoatBox::RudderDistFromTransom, rudder, fx);
 }
