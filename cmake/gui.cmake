@@ -30,7 +30,8 @@ target_link_libraries(kelvane PRIVATE kelvane_shell)
 # GUI tests: they open real windows, so ctest runs them under Xvfb
 # (scripts/test.sh). Tests are listed when ctest runs, not at build time,
 # because listing needs no display but running does.
-file(GLOB KELVANE_GUI_TEST_SOURCES CONFIGURE_DEPENDS tests/render/*.cpp tests/app/*.cpp)
+file(GLOB KELVANE_GUI_TEST_SOURCES CONFIGURE_DEPENDS tests/render/*.cpp tests/app/*.cpp
+  tests/dialogs/*.cpp)
 if(KELVANE_GUI_TEST_SOURCES)
   add_executable(kelvane_gui_tests ${KELVANE_GUI_TEST_SOURCES})
   target_include_directories(kelvane_gui_tests PRIVATE tests)
