@@ -14,7 +14,9 @@
 #include "app/shell_commands.h"
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/boat_specifications_dialog.h"
 #include "dialogs/custom_slip_dialog.h"
+#include "document/document.h"
 #include "render/klvn_view.h"
 
 namespace {
@@ -151,6 +153,19 @@ void CMainFrame::RunShellCommand(CommandId id) {
             break;
         case CommandId::SlipCustom:
             RunCustomSlipDialog(this, doc_);
+            break;
+        case CommandId::NewMotorboat:
+            RunBoatSpecificationsDialog(this, doc_, BOAT_DIALOG_NEW, MOTORBOAT);
+            break;
+        case CommandId::NewSailboat:
+            RunBoatSpecificationsDialog(this, doc_, BOAT_DIALOG_NEW, SAILBOAT);
+            break;
+        case CommandId::NewHouseboat:
+            RunBoatSpecificationsDialog(this, doc_, BOAT_DIALOG_NEW, HOUSEBOAT);
+            break;
+        case CommandId::EditBoat:
+            RunBoatSpecificationsDialog(this, doc_, BOAT_DIALOG_EDIT,
+                                        static_cast<BoatType>(doc_.settings.currentBoatType));
             break;
         case CommandId::About:
             RunAboutDialog(this, view_->OpenGlVersion());

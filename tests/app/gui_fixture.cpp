@@ -59,8 +59,12 @@ void WindowTest::Open(int boatType, int dockLayout, int width, int height) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(View()));
     ASSERT_TRUE(QTest::qWaitFor([this] { return View()->isValid(); }));
-    ASSERT_TRUE(QTest::qWaitFor([this, width, height] {
-        return document.camera.clientSize[0] == width && document.camera.clientSize[1] == height;
+    // The view counts device pixels: twice the widget's size on a 2x screen.
+    const qreal ratio = View()->devicePixelRatio();
+    const int deviceWidth = qRound(width * ratio), deviceHeight = qRound(height * ratio);
+    ASSERT_TRUE(QTest::qWaitFor([deviceWidth, deviceHeight] {
+        return document.camera.clientSize[0] == deviceWidth &&
+               document.camera.clientSize[1] == deviceHeight;
     }));
 }
 
