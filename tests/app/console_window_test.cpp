@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -76,6 +77,14 @@ TEST_F(BridgeConsoleWindowTest, ClickDrivesTheEngineAndTheButtonLights) {
     EXPECT_EQ(bar->value(), 100 - static_cast<int>(Doc().boat.throttlePowerTable[9] * 100));
     const QImage image = forward->grab().toImage();
     EXPECT_TRUE(HasColour(image, QPoint(image.width() / 4, image.height() / 4), 0, 255, 0));
+
+    // The bar's up arrow steps the engine on; an assistive tool setting the
+    // bar's value is a thumb released there.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 2));
+    EXPECT_EQ(Doc().controls.throttleNotch[0], 10);
+    QAccessible::queryAccessibleInterface(bar)->valueInterface()->setCurrentValue(0);
+    EXPECT_EQ(Doc().controls.throttleNotch[0], 16);
+    EXPECT_EQ(bar->value(), 0);
 
     QTest::keyClick(window, Qt::Key_Return);
     EXPECT_EQ(Doc().state.running, 0);
