@@ -43,6 +43,7 @@ void ShellUserInterface::Beep(int, int) {
 
 void ShellUserInterface::ShowBridge() {
     if (BridgeConsoleWindow* open = ConsoleWindow()) {
+        open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
         open->show();
         open->raise();
         open->activateWindow();

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -91,6 +92,13 @@ TEST_F(BridgeConsoleWindowTest, ClickDrivesTheEngineAndTheButtonLights) {
     // A control key acts as in the main window: E moves both engines ahead.
     QTest::keyClick(forward, Qt::Key_E);
     EXPECT_EQ(Doc().controls.throttleNotch[1], 9);
+
+    // CANCEL: the shell forgets the console at once and the window is destroyed.
+    QPointer<BridgeConsoleWindow> closing = window;
+    QTest::mouseClick(window->Control(CONSOLE_CANCEL), Qt::LeftButton);
+    EXPECT_FALSE(console.shell.ConsoleIsOpen());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull());
 }
 
 }  // namespace
