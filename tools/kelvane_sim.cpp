@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/headless_console.h"
 #include "document/camera.h"
 #include "document/document.h"
 #include "document/startup.h"
@@ -111,6 +112,10 @@ int main(int argc, char** argv) {
     std::string output;
     ScriptContext context = {*doc, output};
     if (!StartUp(script, context, path, error)) return Fail(error);
+    // The bridge console opens without a window; the document's display calls
+    // reach it as they would reach the window.
+    HeadlessConsole console;
+    doc->ui = &console;
     if (!Run(script, context, path, withStatus, error)) return Fail(error);
 
     std::fwrite(output.data(), 1, output.size(), stdout);

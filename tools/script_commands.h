@@ -58,6 +58,7 @@ CommandTable SimCommands();
 CommandTable LinesCommands();
 CommandTable DocksCommands();
 CommandTable PersistCommands();
+CommandTable ConsoleCommands();
 
 // Helpers for reading words. Each returns false when the word is not what is
 // asked for; the whole word must be the number.

@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
 
     CMainFrame frame(document);
     ui.Attach(&frame);
+    QObject::connect(&frame, &CMainFrame::bridgeRequested, [&ui] { ui.ShowBridge(); });
     // Escape ends the program at once, through a posted quit request.
     QObject::connect(frame.View(), &CKLVNView::quitRequested, &app,
                      [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });

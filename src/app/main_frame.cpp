@@ -167,6 +167,9 @@ void CMainFrame::RunShellCommand(CommandId id) {
             RunBoatSpecificationsDialog(this, doc_, BOAT_DIALOG_EDIT,
                                         static_cast<BoatType>(doc_.settings.currentBoatType));
             break;
+        case CommandId::ShowBridge:
+            emit bridgeRequested();
+            break;
         case CommandId::About:
             RunAboutDialog(this, view_->OpenGlVersion());
             break;

@@ -38,6 +38,10 @@ public:
     // Reads the lock keys into the CAP, NUM and SCRL panes.
     void RefreshLockPanes();
 
+signals:
+    // Show Bridge: whoever owns the console opens it or brings it up.
+    void bridgeRequested();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

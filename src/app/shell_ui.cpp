@@ -7,6 +7,8 @@
 #include "app/main_frame.h"
 #include "boat/boat_list.h"
 #include "dialogs/boat_selection_dialog.h"
+#include "dialogs/bridge_console_window.h"
+#include "render/klvn_view.h"
 
 namespace {
 
@@ -46,4 +48,50 @@ int ShellUserInterface::ChooseBoat(const char* title) {
     BoatSelectionList list;
     FillSelectionList(frame_->Document(), list);
     return RunBoatSelectionDialog(frame_, title, list);
+}
+
+void ShellUserInterface::ShowBridge() {
+    if (BridgeConsoleWindow* open = ConsoleWindow()) {
+        open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
+        open->show();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    if (!frame_) return;
+    console_ = new BridgeConsoleWindow(frame_->View()->Document(), frame_);
+    console_->Open();
+}
+
+// A closed console may wait a moment to be destroyed; it no longer counts.
+BridgeConsoleWindow* ShellUserInterface::ConsoleWindow() const {
+    return console_ && console_->IsOpen() ? console_.data() : nullptr;
+}
+
+bool ShellUserInterface::ConsoleIsOpen() const {
+    return ConsoleWindow() != nullptr;
+}
+
+void ShellUserInterface::ShowEngine(int engine, int direction, int percent) {
+    if (BridgeConsoleWindow* open = ConsoleWindow()) open->ShowEngine(engine, direction, percent);
+}
+
+void ShellUserInterface::ShowRudder(int command, int percent) {
+    if (BridgeConsoleWindow* open = ConsoleWindow()) open->ShowRudder(command, percent);
+}
+
+void ShellUserInterface::ShowThruster(int command) {
+    if (BridgeConsoleWindow* open = ConsoleWindow()) open->ShowThruster(command);
+}
+
+void ShellUserInterface::ShowRunState() {
+    if (BridgeConsoleWindow* open = ConsoleWindow()) open->ShowRunState();
+}
+
+void ShellUserInterface::ReopenConsole() {
+    BridgeConsoleWindow* open = ConsoleWindow();
+    if (!open) return;
+    open->close();
+    console_ = nullptr;
+    ShowBridge();
 }

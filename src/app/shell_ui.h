@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QPointer>
+
 #include "common/user_interface.h"
 
+class BridgeConsoleWindow;
 class CMainFrame;
 
 // How the core reaches the person at the computer in the desktop program:
 // the status line into the main window's message pane, modal message boxes,
-// the Yes/No question, the Boat Selection dialog and the system bell. The
-// bridge console is not part of this window yet.
+// the Yes/No question, the Boat Selection dialog, the system bell and the
+// bridge console.
 class ShellUserInterface : public UserInterface {
 public:
     // The main window, once it exists; status text sent before it is kept.
@@ -18,16 +21,22 @@ public:
     bool AskYesNo(const char* text) override;
     void Beep(int frequencyHz, int durationMs) override;
 
-    bool ConsoleIsOpen() const override { return false; }
-    void ShowEngine(int, int, int) override {}
-    void ShowRudder(int, int) override {}
-    void ShowThruster(int) override {}
-    void ShowRunState() override {}
-    void ReopenConsole() override {}
+    // Show Bridge: opens the bridge console beside the main window, or brings
+    // the open one up.
+    void ShowBridge();
+    BridgeConsoleWindow* ConsoleWindow() const;
+
+    bool ConsoleIsOpen() const override;
+    void ShowEngine(int engine, int direction, int percent) override;
+    void ShowRudder(int command, int percent) override;
+    void ShowThruster(int command) override;
+    void ShowRunState() override;
+    void ReopenConsole() override;
 
     int ChooseBoat(const char* title) override;
 
 private:
     CMainFrame* frame_ = nullptr;
     char pendingStatus_[200] = "Stopped";
+    QPointer<BridgeConsoleWindow> console_;  // cleared when the window is destroyed
 };
