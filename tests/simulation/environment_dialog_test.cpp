@@ -1,0 +1,81 @@
+#include "simulation/environment_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "../document/file_document.h"
+#include "boat/units.h"
+#include "document/settings_file.h"
+
+TEST(EnvironmentDialog, BoxRangesAndRadiosFromPeriods) {
+    struct Row {
+        int quantity;
+        EnvBox box;
+        const char* typed;
+        double stored;
+        FieldClamp clamp;
+    };
+    const Row rows[] = {
+        {ENV_WIND_SPEED, EnvBox::Average, "45", 30, FieldClamp::Max},
+        {ENV_WIND_SPEED, EnvBox::Variation, "31", 30, FieldClamp::Max},
+        {ENV_WIND_DIRECTION, EnvBox::Average, "360", 360, FieldClamp::None},
+        {ENV_WIND_DIRECTION, EnvBox::Variation, "95", 90, FieldClamp::Max},
+        {ENV_CURRENT_SPEED, EnvBox::Average, "5.5", 5, FieldClamp::Max},
+        {ENV_CURRENT_SPEED, EnvBox::Variation, "2.067", 2, FieldClamp::Max},
+        {ENV_CURRENT_DIRECTION, EnvBox::Average, "-1", 0, FieldClamp::Min},
+        {ENV_CURRENT_DIRECTION, EnvBox::Variation, "39.99", 39.99, FieldClamp::None},
+    };
+    for (const Row& row : rows) {
+        const NumberFieldResult r =
+            ReadNumberField(row.typed, EnvironmentBoxRange(row.quantity, row.box));
+        EXPECT_EQ(r.value, row.stored) << row.quantity << " " << row.typed;
+        EXPECT_EQ(r.clamp, row.clamp) << row.quantity << " " << row.typed;
+    }
+    const std::pair<int, EnvRate> periods[] = {{20, EnvRate::Fast},
+                                               {100, EnvRate::Medium},
+                                               {200, EnvRate::Slow},
+                                               {37, EnvRate::None},
+                                               {0, EnvRate::None}};
+    for (const auto& [period, rate] : periods) EXPECT_EQ(EnvRateFromPeriod(period), rate) << period;
+}
+
+TEST(EnvironmentDialog, OkRestartsAtTheAveragesAndSavesTheSettings) {
+    FileDocument f;
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
+    SetDisplayUnits(doc, true);  // the dialog stays in knots and degrees
+    for (int k = 0; k < ENV_QUANTITIES; ++k) {
+        doc.env.envSmoothed[k] = doc.env.envValue[k] = 7.5 + k;  // drifted away
+        doc.env.envRatePeriod[k] = 100;
+        doc.env.envRateIndex[k] = ENV_RATE_MEDIUM;
+    }
+    doc.env.envRatePeriod[ENV_CURRENT_SPEED] = 37;  // a period the radios do not offer
+
+    EnvironmentDialogValues values = FillEnvironmentDialog(doc.env);
+    EXPECT_EQ(values.quantity[ENV_CURRENT_SPEED].rate, EnvRate::None);
+    for (int k = 0; k < ENV_QUANTITIES; ++k) EnvironmentBoxValue(values, k, EnvBox::Average) = k;
+    // Not varying, yet the variation and rate typed are kept.
+    values.quantity[ENV_WIND_SPEED] = {12, 4.25, EnvRate::Fast, false};
+    values.quantity[ENV_WIND_DIRECTION].rate = EnvRate::Slow;
+    values.quantity[ENV_WIND_DIRECTION].varies = true;
+    EXPECT_EQ(AcceptEnvironmentDialog(doc, values), 1);
+
+    const EnvironmentRecord& env = doc.env;
+    const double averages[ENV_QUANTITIES] = {12, 1, 2, 3};
+    const int periods[ENV_QUANTITIES] = {20, 200, 37, 100};
+    const int indexes[ENV_QUANTITIES] = {ENV_RATE_FAST, ENV_RATE_SLOW, ENV_RATE_MEDIUM,
+                                         ENV_RATE_MEDIUM};
+    for (int k = 0; k < ENV_QUANTITIES; ++k) {
+        EXPECT_EQ(env.envValue[k], averages[k]) << k;
+        EXPECT_EQ(env.envAverage[k], averages[k]) << k;
+        EXPECT_EQ(env.envSmoothed[k], 7.5 + k) << k;
+        EXPECT_EQ(env.envRatePeriod[k], periods[k]) << k;
+        EXPECT_EQ(env.envRateIndex[k], indexes[k]) << k;
+        EXPECT_EQ(env.envVaries[k], k == ENV_WIND_DIRECTION ? 1 : 0) << k;
+    }
+    EXPECT_EQ(env.envVariation[ENV_WIND_SPEED], 4.25);
+
+    SettingsRecord stored{};
+    ASSERT_EQ(LoadSettingsFile(doc, stored), SETTINGS_FILE_LOADED);
+    EXPECT_EQ(std::memcmp(&stored.envSettingsPersisted, &env, sizeof env), 0);
+    EXPECT_EQ(stored.metricUnits, 1);
+}
