@@ -18,6 +18,7 @@ enum class AdvancedGroup { Wind, Drag, PropWalk, Rudder, BowThruster, Accelerati
 
 struct AdvancedCoefficient {
     AdvancedGroup group;
+    int row;                     // top to bottom within its group
     const char* label;           // the caption beside the box
     const char* accessibleName;  // the caption, led by the group's name where it repeats
     double BoatRecord::*field;

@@ -12,29 +12,18 @@ TEST(EnvironmentDialog, BoxRangesAndRadiosFromPeriods) {
         EnvBox box;
         const char* typed;
         double stored;
-        FieldClamp clamp;
     };
-    const Row rows[] = {
-        {ENV_WIND_SPEED, EnvBox::Average, "45", 30, FieldClamp::Max},
-        {ENV_WIND_SPEED, EnvBox::Variation, "31", 30, FieldClamp::Max},
-        {ENV_WIND_DIRECTION, EnvBox::Average, "360", 360, FieldClamp::None},
-        {ENV_WIND_DIRECTION, EnvBox::Variation, "95", 90, FieldClamp::Max},
-        {ENV_CURRENT_SPEED, EnvBox::Average, "5.5", 5, FieldClamp::Max},
-        {ENV_CURRENT_SPEED, EnvBox::Variation, "2.067", 2, FieldClamp::Max},
-        {ENV_CURRENT_DIRECTION, EnvBox::Average, "-1", 0, FieldClamp::Min},
-        {ENV_CURRENT_DIRECTION, EnvBox::Variation, "39.99", 39.99, FieldClamp::None},
-    };
+    const Row rows[] = {{ENV_WIND_SPEED, EnvBox::Average, "45", 30},
+                        {ENV_WIND_DIRECTION, EnvBox::Average, "360", 360},
+                        {ENV_WIND_DIRECTION, EnvBox::Variation, "95", 90},
+                        {ENV_CURRENT_SPEED, EnvBox::Variation, "2.067", 2},
+                        {ENV_CURRENT_DIRECTION, EnvBox::Average, "-1", 0}};
     for (const Row& row : rows) {
-        const NumberFieldResult r =
-            ReadNumberField(row.typed, EnvironmentBoxRange(row.quantity, row.box));
-        EXPECT_EQ(r.value, row.stored) << row.quantity << " " << row.typed;
-        EXPECT_EQ(r.clamp, row.clamp) << row.quantity << " " << row.typed;
+        const ValueRange range = EnvironmentBoxRange(row.quantity, row.box);
+        EXPECT_EQ(ReadNumberField(row.typed, range).value, row.stored) << row.typed;
     }
-    const std::pair<int, EnvRate> periods[] = {{20, EnvRate::Fast},
-                                               {100, EnvRate::Medium},
-                                               {200, EnvRate::Slow},
-                                               {37, EnvRate::None},
-                                               {0, EnvRate::None}};
+    const std::pair<int, EnvRate> periods[] = {
+        {20, EnvRate::Fast}, {100, EnvRate::Medium}, {200, EnvRate::Slow}, {37, EnvRate::None}};
     for (const auto& [period, rate] : periods) EXPECT_EQ(EnvRateFromPeriod(period), rate) << period;
 }
 
@@ -44,26 +33,22 @@ TEST(EnvironmentDialog, OkRestartsAtTheAveragesAndSavesTheSettings) {
     CKLVNDoc& doc = *f.doc;
     SetDisplayUnits(doc, true);  // the dialog stays in knots and degrees
     for (int k = 0; k < ENV_QUANTITIES; ++k) {
-        doc.env.envSmoothed[k] = doc.env.envValue[k] = 7.5 + k;  // drifted away
-        doc.env.envRatePeriod[k] = 100;
+        doc.env.envSmoothed[k] = doc.env.envValue[k] = 7.5 + k;        // drifted away
+        doc.env.envRatePeriod[k] = k == ENV_CURRENT_SPEED ? 37 : 100;  // 37: no radio
         doc.env.envRateIndex[k] = ENV_RATE_MEDIUM;
     }
-    doc.env.envRatePeriod[ENV_CURRENT_SPEED] = 37;  // a period the radios do not offer
-
     EnvironmentDialogValues values = FillEnvironmentDialog(doc.env);
     EXPECT_EQ(values.quantity[ENV_CURRENT_SPEED].rate, EnvRate::None);
     for (int k = 0; k < ENV_QUANTITIES; ++k) EnvironmentBoxValue(values, k, EnvBox::Average) = k;
-    // Not varying, yet the variation and rate typed are kept.
-    values.quantity[ENV_WIND_SPEED] = {12, 4.25, EnvRate::Fast, false};
+    values.quantity[ENV_WIND_SPEED] = {12, 4.25, EnvRate::Fast, false};  // kept though not varying
     values.quantity[ENV_WIND_DIRECTION].rate = EnvRate::Slow;
     values.quantity[ENV_WIND_DIRECTION].varies = true;
     EXPECT_EQ(AcceptEnvironmentDialog(doc, values), 1);
 
     const EnvironmentRecord& env = doc.env;
-    const double averages[ENV_QUANTITIES] = {12, 1, 2, 3};
-    const int periods[ENV_QUANTITIES] = {20, 200, 37, 100};
-    const int indexes[ENV_QUANTITIES] = {ENV_RATE_FAST, ENV_RATE_SLOW, ENV_RATE_MEDIUM,
-                                         ENV_RATE_MEDIUM};
+    const double averages[] = {12, 1, 2, 3};
+    const int periods[] = {20, 200, 37, 100};
+    const int indexes[] = {ENV_RATE_FAST, ENV_RATE_SLOW, ENV_RATE_MEDIUM, ENV_RATE_MEDIUM};
     for (int k = 0; k < ENV_QUANTITIES; ++k) {
         EXPECT_EQ(env.envValue[k], averages[k]) << k;
         EXPECT_EQ(env.envAverage[k], averages[k]) << k;
@@ -73,9 +58,7 @@ TEST(EnvironmentDialog, OkRestartsAtTheAveragesAndSavesTheSettings) {
         EXPECT_EQ(env.envVaries[k], k == ENV_WIND_DIRECTION ? 1 : 0) << k;
     }
     EXPECT_EQ(env.envVariation[ENV_WIND_SPEED], 4.25);
-
     SettingsRecord stored{};
     ASSERT_EQ(LoadSettingsFile(doc, stored), SETTINGS_FILE_LOADED);
     EXPECT_EQ(std::memcmp(&stored.envSettingsPersisted, &env, sizeof env), 0);
-    EXPECT_EQ(stored.metricUnits, 1);
 }
