@@ -7,21 +7,13 @@
 #include "document/settings_file.h"
 
 TEST(EnvironmentDialog, BoxRangesAndRadiosFromPeriods) {
-    struct Row {
-        int quantity;
-        EnvBox box;
-        const char* typed;
-        double stored;
-    };
-    const Row rows[] = {{ENV_WIND_SPEED, EnvBox::Average, "45", 30},
-                        {ENV_WIND_DIRECTION, EnvBox::Average, "360", 360},
-                        {ENV_WIND_DIRECTION, EnvBox::Variation, "95", 90},
-                        {ENV_CURRENT_SPEED, EnvBox::Variation, "2.067", 2},
-                        {ENV_CURRENT_DIRECTION, EnvBox::Average, "-1", 0}};
-    for (const Row& row : rows) {
-        const ValueRange range = EnvironmentBoxRange(row.quantity, row.box);
-        EXPECT_EQ(ReadNumberField(row.typed, range).value, row.stored) << row.typed;
-    }
+    const std::tuple<int, EnvBox, const char*, double> rows[] = {
+        {ENV_WIND_DIRECTION, EnvBox::Average, "360", 360},
+        {ENV_WIND_DIRECTION, EnvBox::Variation, "95", 90},
+        {ENV_CURRENT_DIRECTION, EnvBox::Average, "-1", 0}};
+    for (const auto& [quantity, box, typed, stored] : rows)
+        EXPECT_EQ(ReadNumberField(typed, EnvironmentBoxRange(quantity, box)).value, stored)
+            << typed;
     const std::pair<int, EnvRate> periods[] = {
         {20, EnvRate::Fast}, {100, EnvRate::Medium}, {200, EnvRate::Slow}, {37, EnvRate::None}};
     for (const auto& [period, rate] : periods) EXPECT_EQ(EnvRateFromPeriod(period), rate) << period;
@@ -35,10 +27,8 @@ TEST(EnvironmentDialog, OkRestartsAtTheAveragesAndSavesTheSettings) {
     for (int k = 0; k < ENV_QUANTITIES; ++k) {
         doc.env.envSmoothed[k] = doc.env.envValue[k] = 7.5 + k;        // drifted away
         doc.env.envRatePeriod[k] = k == ENV_CURRENT_SPEED ? 37 : 100;  // 37: no radio
-        doc.env.envRateIndex[k] = ENV_RATE_MEDIUM;
     }
     EnvironmentDialogValues values = FillEnvironmentDialog(doc.env);
-    EXPECT_EQ(values.quantity[ENV_CURRENT_SPEED].rate, EnvRate::None);
     for (int k = 0; k < ENV_QUANTITIES; ++k) EnvironmentBoxValue(values, k, EnvBox::Average) = k;
     values.quantity[ENV_WIND_SPEED] = {12, 4.25, EnvRate::Fast, false};  // kept though not varying
     values.quantity[ENV_WIND_DIRECTION].rate = EnvRate::Slow;
