@@ -117,10 +117,11 @@ void AdvancedSettingsDialog::UseDefaults() {
 }
 
 void AdvancedSettingsDialog::accept() {
-    // SAVE pressed without the focus leaving the box (an accessibility
-    // action) still takes what was typed in it.
+    // A box still holding the focus, or changed without ever taking it (by
+    // an assistive technology), is read as if the user had left it, so that
+    // nothing typed is lost.
     for (int i = 0; i < ADVANCED_COEFFICIENT_COUNT; ++i)
-        if (edits_[i]->hasFocus()) ReadBox(i);
+        if (edits_[i]->hasFocus() || !edits_[i]->ShowsNumber(values_.value[i])) ReadBox(i);
     SaveAdvancedSettings(doc_, values_);
     QDialog::accept();
 }

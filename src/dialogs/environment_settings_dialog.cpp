@@ -114,11 +114,15 @@ void EnvironmentSettingsDialog::ReadBox(int k, EnvBox box) {
 }
 
 void EnvironmentSettingsDialog::accept() {
-    // OK pressed without the focus leaving the box (an accessibility action)
-    // still takes what was typed in it.
+    // A box still holding the focus, or changed without ever taking it (by
+    // an assistive technology), is read as if the user had left it, so that
+    // nothing typed is lost.
     for (int k = 0; k < ENV_QUANTITIES; ++k) {
-        if (edits_[k][0]->hasFocus()) ReadBox(k, EnvBox::Average);
-        if (edits_[k][1]->hasFocus()) ReadBox(k, EnvBox::Variation);
+        for (const EnvBox box : {EnvBox::Average, EnvBox::Variation}) {
+            NumberEdit* edit = edits_[k][box == EnvBox::Average ? 0 : 1];
+            if (edit->hasFocus() || !edit->ShowsNumber(EnvironmentBoxValue(values_, k, box)))
+                ReadBox(k, box);
+        }
     }
     AcceptEnvironmentDialog(doc_, values_);
     QDialog::accept();
