@@ -20,6 +20,12 @@ double NumberEdit::ReadNumber(ValueRange range, UserInterface& ui) {
     return result.value;
 }
 
+bool NumberEdit::ShowsNumber(double value) const {
+    char shown[NUMBER_FIELD_TEXT_SIZE];
+    FormatNumberField(value, shown, sizeof shown);
+    return text() == QLatin1String(shown);
+}
+
 void NumberEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // A dialog that is closing, or another window taking the focus, is not the

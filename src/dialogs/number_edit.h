@@ -21,6 +21,10 @@ public:
     // kept, and a value replaced by a bound sounds the two warning tones.
     double ReadNumber(ValueRange range, UserInterface& ui);
 
+    // Whether the box shows value as SetNumber writes it; when it does not,
+    // its text was changed and has not been read yet.
+    bool ShowsNumber(double value) const;
+
 signals:
     void focusLost();
 

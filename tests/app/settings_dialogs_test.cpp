@@ -1,0 +1,78 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/gui_fixture.h"
+#include "dialogs/advanced_settings_dialog.h"
+#include "dialogs/environment_settings_dialog.h"
+#include "support/test_document.h"
+
+namespace {
+
+// The dialogs over a document brought up in memory, with no main window.
+class SettingsDialogs : public WindowTest {
+public:
+    void SetUp() override {
+        WindowTest::SetUp();
+        if (!IsSkipped()) Doc() = *MakeTestDocument(MOTORBOAT);
+        Doc().ui = &ui_;
+    }
+};
+
+void Show(QDialog& dialog, const char* screenshot) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
+    SaveScreenshot(dialog.grab().toImage(), screenshot);
+}
+
+// The control of that type whose name an assistive technology reads.
+template <typename T>
+T* Named(QWidget& dialog, const QString& name) {
+    for (T* child : dialog.findChildren<T*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(child);
+        if (accessible && accessible->text(QAccessible::Name) == name) return child;
+    }
+    ADD_FAILURE() << "nothing named " << name.toStdString();
+    return nullptr;
+}
+
+// Types into a box and leaves it with Tab, as a keyboard user does.
+void TypeAndTab(QLineEdit* box, const char* text) {
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+}  // namespace
+
+TEST_F(SettingsDialogs, EnvironmentBoxReadOnLeavingAndOkRestartsAtTheAverage) {
+    EnvironmentSettingsDialog dialog(nullptr, Doc());
+    Show(dialog, "environment_settings");
+    for (const EnvironmentGroupText& g : ENVIRONMENT_GROUP_TEXT)
+        for (const char* caption : {g.varies, g.average, g.variation, "Fast", "Medium", "Slow"})
+            Named<QWidget>(dialog, QString("%1 %2").arg(g.name, caption));
+    QLineEdit* speed = Named<QLineEdit>(dialog, "Wind Speed Avg Speed");
+    TypeAndTab(speed, "45");
+    EXPECT_EQ(speed->text(), "30.00");
+    EXPECT_EQ(ui_.beeps, 2);
+    EXPECT_TRUE(Named<QPushButton>(dialog, "CANCEL")->isDefault());  // Enter discards
+    QTest::keyClick(Named<QPushButton>(dialog, "OK"), Qt::Key_Space);
+    EXPECT_EQ(Doc().env.envValue[ENV_WIND_SPEED], 30);
+}
+
+TEST_F(SettingsDialogs, AdvancedBoxKeepsWhatWasTypedAndSaveTakesIt) {
+    AdvancedSettingsDialog dialog(nullptr, Doc());
+    Show(dialog, "advanced_settings");
+    for (const AdvancedCoefficient& c : ADVANCED_COEFFICIENTS)
+        Named<QLineEdit>(dialog, c.accessibleName);
+    EXPECT_TRUE(Named<QPushButton>(dialog, "CANCEL")->isDefault());  // Enter discards
+    QLineEdit* translational = Named<QLineEdit>(dialog, "Translational");
+    TypeAndTab(translational, "0.067");
+    EXPECT_EQ(translational->text(), "0.07");
+    QTest::mouseClick(Named<QPushButton>(dialog, "SAVE"), Qt::LeftButton);
+    EXPECT_EQ(Doc().boat.translationalDrag, 0.067);
+}
