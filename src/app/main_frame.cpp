@@ -14,6 +14,8 @@
 #include "app/shell_commands.h"
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/advanced_settings_dialog.h"
+#include "dialogs/environment_settings_dialog.h"
 #include "dialogs/boat_specifications_dialog.h"
 #include "dialogs/custom_slip_dialog.h"
 #include "document/document.h"
@@ -166,6 +168,12 @@ void CMainFrame::RunShellCommand(CommandId id) {
         case CommandId::EditBoat:
             RunBoatSpecificationsDialog(this, doc_, BOAT_DIALOG_EDIT,
                                         static_cast<BoatType>(doc_.settings.currentBoatType));
+            break;
+        case CommandId::AdvSettings:
+            RunAdvancedSettingsDialog(this, doc_);
+            break;
+        case CommandId::EnvironmentSettings:
+            RunEnvironmentSettingsDialog(this, doc_);
             break;
         case CommandId::ShowBridge:
             emit bridgeRequested();

@@ -5,6 +5,7 @@
 #include "boat/boat_file.h"
 #include "boat/boat_list.h"
 #include "boat/hull_model.h"
+#include "controls/control_state.h"
 #include "docks/dock_layout.h"
 #include "docks/dock_lines.h"
 #include "document/document.h"
@@ -45,10 +46,13 @@ BoatFileStatus LoadListedBoat(CKLVNDoc& doc, int slot) {
 }
 
 // A boat read from a file brings its derived geometry along: only the dock,
-// which places it at its start pose, and its lines are set up again.
+// which places it at its start pose, and its lines are set up again. An open
+// console changes to the new boat's layout (it may have another number of
+// engines).
 void BringInLoadedBoat(CKLVNDoc& doc) {
     LayoutDock(doc);
     SetUpLines(doc);
+    ReopenBridgeConsole(doc);
 }
 
 }  // namespace

@@ -29,14 +29,23 @@ int SetRudderByPercent(ControlState& controls, int percent) {
     return percent;
 }
 
+// At an end stop the rudder goes to that stop's angle again: the bar may have
+// swept it elsewhere, and the console would otherwise show hard over while
+// the rudder is not.
 int StepRudderToPort(ControlState& controls, bool hardOver) {
-    if (controls.rudderIndex <= RUDDER_INDEX_HARD_PORT) return 0;
+    if (controls.rudderIndex <= RUDDER_INDEX_HARD_PORT) {
+        SetRudderIndex(controls, RUDDER_INDEX_HARD_PORT);
+        return 0;
+    }
     SetRudderIndex(controls, hardOver ? RUDDER_INDEX_HARD_PORT : controls.rudderIndex - 1);
     return StepPercent(controls.rudderIndex);
 }
 
 int StepRudderToStarboard(ControlState& controls, bool hardOver) {
-    if (controls.rudderIndex >= RUDDER_INDEX_HARD_STARBOARD) return 100;
+    if (controls.rudderIndex >= RUDDER_INDEX_HARD_STARBOARD) {
+        SetRudderIndex(controls, RUDDER_INDEX_HARD_STARBOARD);
+        return 100;
+    }
     SetRudderIndex(controls, hardOver ? RUDDER_INDEX_HARD_STARBOARD : controls.rudderIndex + 1);
     return StepPercent(controls.rudderIndex);
 }

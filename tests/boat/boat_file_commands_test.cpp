@@ -128,7 +128,9 @@ TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
 
     f.ui.messages.clear();
     f.ui.chooseBoatAnswers = {0};
+    f.ui.consoleOpen = true;  // an open console takes the new boat's layout
     OpenBoat(doc);
+    EXPECT_EQ(f.ui.reopenConsoleCalls, 1);
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_TRUE(doc.boatPresent);
     EXPECT_EQ(BytesOf(doc.boat), sail);

@@ -30,6 +30,13 @@ TEST(ChangeRudder, StepsAndHardOverGiveTheBarPercentOfEachIndex) {
     }
     EXPECT_EQ(c.rudderIndex, 9);
     EXPECT_EQ(ChangeRudder(t.doc, RUDDER_STEP_STARBOARD, 0), 55);
+
+    // Hard over at an end stop after the bar swept the rudder away: the
+    // rudder goes back to the stop the result reports.
+    EXPECT_EQ(ChangeRudder(t.doc, RUDDER_STEP_STARBOARD, -1), 100);
+    ChangeRudder(t.doc, RUDDER_SET_BY_PERCENT, 75);
+    EXPECT_EQ(ChangeRudder(t.doc, RUDDER_STEP_STARBOARD, -1), 100);
+    EXPECT_EQ(c.rudderAngle, ANGLE_STEPS[18]);
 }
 
 TEST(ControlConsole, ShowsResultsOnlyWhileOpenAndIgnoresBadCommands) {
