@@ -50,6 +50,8 @@ public:
     // buttons at their initial colours; it shows nothing of the document yet.
     explicit BridgeConsole(CKLVNDoc& doc);
 
+    const CKLVNDoc& Document() const { return doc_; }
+
     // The opening display: run state, rudder, thruster and engines from the
     // document.
     void ShowOpening();

@@ -126,3 +126,24 @@ void HandleControlKey(CKLVNDoc& doc, int code) {
         }
     }
 }
+
+bool ControlKeyActs(const CKLVNDoc& doc, int code) {
+    switch (code) {
+        case KEY_PAGE_UP:
+        case KEY_PAGE_DOWN:
+        case KEY_F11:
+        case KEY_F12:
+        case KEY_EQUALS:
+        case KEY_MINUS:
+        case KEY_COMMA:
+        case KEY_PERIOD:
+        case KEY_SLASH:
+            return true;
+        default:
+            break;
+    }
+    for (int slot = 0; slot < KEY_SLOTS_CONSULTED; ++slot) {
+        if (doc.settings.keyBindings[slot] == code) return true;
+    }
+    return false;
+}

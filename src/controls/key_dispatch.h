@@ -24,3 +24,8 @@ bool HandleViewKey(CKLVNDoc& doc, int code);
 // A control key from the main view or the bridge console: the camera and
 // start-pose keys first, then the first of the bindable slots holding the code.
 void HandleControlKey(CKLVNDoc& doc, int code);
+
+// Whether HandleControlKey does anything with the code: a key with a fixed
+// meaning or one a consulted slot holds. The console leaves the other keys
+// their usual meaning in a window (Tab moves the focus, Space presses).
+bool ControlKeyActs(const CKLVNDoc& doc, int code);

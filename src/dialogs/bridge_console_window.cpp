@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "controls/key_dispatch.h"
 #include "dialogs/color_button.h"
 #include "dialogs/console_bar.h"
 #include "dialogs/dialog_units.h"
@@ -245,8 +246,21 @@ void BridgeConsoleWindow::BarValueChanged(int id, int value) {
     Refresh();
 }
 
-// Every key that reaches the console goes to the helm's key handling and goes
-// no further: Enter, Escape, Tab and Space do nothing to the console's own
+namespace {
+
+// Tab, Shift+Tab and Space keep their meaning in a window while no driving
+// key uses them, so the console's buttons (SYNC among them, which no key
+// drives) can be reached and pressed from the keyboard.
+bool NavigatesTheConsole(const CKLVNDoc& doc, const QKeyEvent* key) {
+    const int k = key->key();
+    if (k != Qt::Key_Tab && k != Qt::Key_Backtab && k != Qt::Key_Space) return false;
+    return !ControlKeyActs(doc, VirtualKeyFromQt(k, false));
+}
+
+}  // namespace
+
+// Every other key that reaches the console goes to the helm's key handling
+// and goes no further: Enter and Escape do nothing to the console's own
 // buttons, and shortcuts of the main window do not fire from here.
 bool BridgeConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -255,6 +269,7 @@ bool BridgeConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            if (NavigatesTheConsole(console_.Document(), key)) break;
             const bool keypad = key->modifiers().testFlag(Qt::KeypadModifier);
             const int code = VirtualKeyFromQt(key->key(), keypad);
             if (code != 0) console_.Key(code);
@@ -262,8 +277,10 @@ bool BridgeConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::KeyRelease:
+            if (NavigatesTheConsole(console_.Document(), static_cast<QKeyEvent*>(event))) break;
             return true;
         default:
-            return QDialog::eventFilter(watched, event);
+            break;
     }
+    return QDialog::eventFilter(watched, event);
 }

@@ -92,6 +92,16 @@ TEST_F(BridgeConsoleWindowTest, ClickDrivesTheEngineAndTheButtonLights) {
     // A control key acts as in the main window: E moves both engines ahead.
     QTest::keyClick(forward, Qt::Key_E);
     EXPECT_EQ(Doc().controls.throttleNotch[1], 9);
+    // Tab and Space, which drive nothing, reach SYNC from the keyboard.
+    QWidget* sync = window->Control(CONSOLE_SYNC);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    forward->setFocus();
+    for (int i = 0; i < 40 && !sync->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(sync->hasFocus());
+    QTest::keyClick(sync, Qt::Key_Space);
+    EXPECT_EQ(sync->accessibleDescription(), "on");
 
     // CANCEL: the shell forgets the console at once and the window is destroyed.
     QPointer<BridgeConsoleWindow> closing = window;
