@@ -35,7 +35,7 @@ file(GLOB KELVANE_GUI_TEST_SOURCES CONFIGURE_DEPENDS tests/render/*.cpp tests/ap
 if(KELVANE_GUI_TEST_SOURCES)
   add_executable(kelvane_gui_tests ${KELVANE_GUI_TEST_SOURCES})
   target_include_directories(kelvane_gui_tests PRIVATE tests)
-  target_link_libraries(kelvane_gui_tests PRIVATE kelvane_shell Qt6::Test GTest::gtest)
+  target_link_libraries(kelvane_gui_tests PRIVATE kelvane_shell Qt6::Test GTest::gtest X11::X11)
   target_compile_definitions(kelvane_gui_tests PRIVATE KELVANE_PATH="$<TARGET_FILE:kelvane>")
   add_dependencies(kelvane_gui_tests kelvane)
   gtest_discover_tests(kelvane_gui_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60

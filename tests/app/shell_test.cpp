@@ -21,6 +21,9 @@
 #include "docks/custom_slip.h"
 #include "document/settings_file.h"
 
+// Sets the display's Caps Lock as its key would (caps_lock.cpp).
+void LockCapsLock(bool on);
+
 namespace {
 
 using Shell = WindowTest;
@@ -245,10 +248,22 @@ TEST_F(Shell, PromptsTakeTheMessagePaneAndGiveItBack) {
         Frame()->ToolBar()->widgetForAction(Command(Frame(), CommandId::RemoveAllFenders));
     QTest::mouseMove(fenders);
     EXPECT_TRUE(QTest::qWaitFor([this] { return Frame()->StatusText(0) == "Remove All Fenders"; }));
-    // The lock panes exist and are greyed while their key is off.
-    QStringList panes;
-    for (QLabel* label : Frame()->statusBar()->findChildren<QLabel*>()) panes << label->text();
-    EXPECT_TRUE(panes.contains("CAP") && panes.contains("NUM") && panes.contains("SCRL"));
+}
+
+// The CAP pane lights while Caps Lock is on, as the keyboard's indicator
+// says, and greys again when it goes off.
+TEST_F(Shell, LockPanesFollowTheKeyboardIndicators) {
+    Open(MOTORBOAT, 1);
+    QLabel* cap = nullptr;
+    for (QLabel* label : Frame()->statusBar()->findChildren<QLabel*>()) {
+        if (label->text() == "CAP") cap = label;
+    }
+    ASSERT_NE(cap, nullptr);
+    for (bool on : {true, false}) {
+        LockCapsLock(on);
+        QTest::keyClick(View(), Qt::Key_Comma);  // a key that drives nothing
+        EXPECT_EQ(cap->isEnabled(), on);
+    }
 }
 
 TEST_F(Shell, CustomSlipDialogCorrectsWithItsMessagesInOrder) {

@@ -1,0 +1,11 @@
+// Kept apart from the tests: the X11 headers define names (None, Bool, ...)
+// that clash with GoogleTest's.
+#include <X11/XKBlib.h>
+
+#include <QGuiApplication>
+
+void LockCapsLock(bool on) {
+    Display* display = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+    XkbLockModifiers(display, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
+    XSync(display, False);
+}
