@@ -228,7 +228,9 @@ int ParseGamepadMapping(const char* text, std::size_t size, GamepadMapping& mapp
         Trimmed(text + at, text + end, line, sizeof line);
         const bool tooLong = end - at >= sizeof line;
         at = end + 1;
-        if (line[0] == '\0' || line[0] == '#' || std::strchr(line, ',')) continue;
+        if (std::strchr(line, ',')) continue;
+        if (char* comment = std::strchr(line, '#')) *comment = '\0';
+        if (line[0] == '\0') continue;
         if (!tooLong && ParseLine(line, mapping)) continue;
         if (problems++ == 0 && problemSize > 0) {
             std::snprintf(problem, problemSize, "%s line %d: \"%.60s\" is not a gamepad setting",

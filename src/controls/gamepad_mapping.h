@@ -48,8 +48,8 @@ GamepadMapping DefaultGamepadMapping();
 
 extern const char GAMEPAD_MAPPING_FILE_NAME[];  // "Gamepad.txt", in the data folder
 
-// Reads "setting = name" lines into mapping over its present values. Lines
-// starting with '#' and lines holding a comma (controller definitions for the
+// Reads "setting = name" lines into mapping over its present values. '#'
+// starts a comment; lines holding a comma (controller definitions for the
 // gamepad library) are skipped. Returns the number of lines it could not use;
 // the first is described in problem.
 int ParseGamepadMapping(const char* text, std::size_t size, GamepadMapping& mapping, char* problem,

@@ -74,7 +74,7 @@ TEST(GamepadMapping, RecordedReadingsDriveTheHelmThroughTheControlOperations) {
 TEST(GamepadMapping, FileLinesOverrideTheDefaultsAndBadLinesAreNamed) {
     const char text[] =
         "# a pad with its sticks swapped\n"
-        "port engine = RightY\n"
+        "port engine = RightY   # the right stick\n"
         "rudder = none\n"
         "03000000,Some Pad,a:b0,platform:Linux\n"
         "dead zone = 95\n"

@@ -6,6 +6,7 @@
 
 #include "controls/key_bindings.h"
 #include "controls/key_dispatch.h"
+#include "controls/virtual_keys.h"
 
 namespace {
 
@@ -44,6 +45,19 @@ TEST(KeyCodes, ShiftedSymbolsShareTheirKeyAndTheKeypadHasItsOwn) {
     // Keys without a code are left alone.
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_unknown, false), 0);
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_VolumeUp, false), 0);
+}
+
+// The Keys dialog names every code a key press can give.
+TEST(KeyCodes, EveryCodeAKeyGivesHasAName) {
+    for (int range : {0, static_cast<int>(Qt::Key_Escape)}) {
+        for (int key = range; key < range + 0x100; ++key) {
+            for (bool keypad : {false, true}) {
+                const int code = VirtualKeyFromQt(key, keypad);
+                if (code == 0) continue;
+                EXPECT_NE(VirtualKeyName(code), nullptr) << key << " " << code;
+            }
+        }
+    }
 }
 
 }  // namespace
