@@ -49,13 +49,11 @@ TEST(KeyCodes, ShiftedSymbolsShareTheirKeyAndTheKeypadHasItsOwn) {
 
 // The Keys dialog names every code a key press can give.
 TEST(KeyCodes, EveryCodeAKeyGivesHasAName) {
-    for (int range : {0, static_cast<int>(Qt::Key_Escape)}) {
-        for (int key = range; key < range + 0x100; ++key) {
-            for (bool keypad : {false, true}) {
-                const int code = VirtualKeyFromQt(key, keypad);
-                if (code == 0) continue;
-                EXPECT_NE(VirtualKeyName(code), nullptr) << key << " " << code;
-            }
+    for (int key = 0; key < 0x200; ++key) {
+        const int qtKey = key < 0x100 ? key : Qt::Key_Escape + key - 0x100;
+        for (bool keypad : {false, true}) {
+            const int code = VirtualKeyFromQt(qtKey, keypad);
+            EXPECT_TRUE(code == 0 || VirtualKeyName(code) != nullptr) << qtKey << " " << code;
         }
     }
 }
