@@ -55,7 +55,7 @@ GamepadHelm::~GamepadHelm() {
     SetEnabled(false);
 }
 
-void GamepadHelm::SetEnabled(bool on) {
+void GamepadHelm::SetEnabled(bool on, NoPadNotice notice) {
     if (on == enabled_) return;
     if (!on) {
         CloseController();
@@ -76,7 +76,7 @@ void GamepadHelm::SetEnabled(bool on) {
     enabled_ = true;
     LoadMapping();
     OpenFirstController();
-    if (!controller_) doc_.ui->SetStatusText("No gamepad connected");
+    if (!controller_ && notice == NoPadNotice::Say) doc_.ui->SetStatusText("No gamepad connected");
 }
 
 void GamepadHelm::LoadMapping() {

@@ -7,6 +7,11 @@
 struct CKLVNDoc;
 struct _SDL_GameController;
 
+// Whether turning the helm on says so when no controller is there: yes from
+// the menu, where the user is waiting to see one; not at start-up, where most
+// users have none.
+enum class NoPadNotice { Say, Quiet };
+
 // The helm worked from a game controller, through SDL's game-controller
 // interface (its joystick subsystem only; SDL opens no window). Poll, once per
 // timer tick before the frame render, picks up a controller plugged in, drops
@@ -24,7 +29,7 @@ public:
 
     // Control ▸ Gamepad. On: starts the controller subsystem, reads the mapping
     // and takes the first controller present. Off: lets go of it.
-    void SetEnabled(bool on);
+    void SetEnabled(bool on, NoPadNotice notice = NoPadNotice::Say);
     bool Enabled() const { return enabled_; }
     // A controller is connected and driving: the check mark of Control ▸ Gamepad.
     bool InUse() const { return enabled_ && controller_ != nullptr; }
