@@ -22,6 +22,9 @@ target_link_libraries(kelvane_shell PUBLIC kelvane_render)
 # The lock-key panes read the keyboard's indicators through XKB.
 find_package(X11 REQUIRED)
 target_link_libraries(kelvane_shell PRIVATE X11::X11)
+# The gamepad helm reads game controllers through SDL's joystick subsystem.
+find_package(SDL2 REQUIRED)
+target_link_libraries(kelvane_shell PUBLIC SDL2::SDL2)
 target_compile_definitions(kelvane_shell PRIVATE KELVANE_VERSION="${PROJECT_VERSION}")
 
 add_executable(kelvane src/app/main.cpp)

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth
   libx11-dev x11-utils                # the lock-key panes (XKB); window checks in the tests
+  libsdl2-dev                         # the gamepad helm (game controllers)
   dbus-daemon at-spi2-core python3-pyatspi  # the accessibility trial
 )
 

@@ -82,6 +82,7 @@ void CKLVNView::timerEvent(QTimerEvent* event) {
         return;
     }
     if (!isValid()) return;  // no context yet
+    emit tickStarting();
     RenderAndShow();
     RequestRepaint();
 }

@@ -39,6 +39,9 @@ public:
 signals:
     // Escape: the program is to end at once.
     void quitRequested();
+    // A timer tick is about to render its frame: input polled here (a game
+    // controller) is whole before the step sees it.
+    void tickStarting();
 
 protected:
     void initializeGL() override;

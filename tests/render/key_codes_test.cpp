@@ -6,6 +6,7 @@
 
 #include "controls/key_bindings.h"
 #include "controls/key_dispatch.h"
+#include "controls/virtual_keys.h"
 
 namespace {
 
@@ -44,6 +45,17 @@ TEST(KeyCodes, ShiftedSymbolsShareTheirKeyAndTheKeypadHasItsOwn) {
     // Keys without a code are left alone.
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_unknown, false), 0);
     EXPECT_EQ(VirtualKeyFromQt(Qt::Key_VolumeUp, false), 0);
+}
+
+// The Keys dialog names every code a key press can give.
+TEST(KeyCodes, EveryCodeAKeyGivesHasAName) {
+    for (int key = 0; key < 0x200; ++key) {
+        const int qtKey = key < 0x100 ? key : Qt::Key_Escape + key - 0x100;
+        for (bool keypad : {false, true}) {
+            const int code = VirtualKeyFromQt(qtKey, keypad);
+            EXPECT_TRUE(code == 0 || VirtualKeyName(code) != nullptr) << qtKey << " " << code;
+        }
+    }
 }
 
 }  // namespace

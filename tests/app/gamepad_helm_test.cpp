@@ -1,0 +1,50 @@
+#include "app/gamepad_helm.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "support/recording_ui.h"
+#include "support/test_document.h"
+
+// A virtual controller stands in for a real one: no hardware is needed.
+TEST(GamepadHelm, VirtualPadDrivesThePortEngineRunsAndLeavesTheEnginesWhenUnplugged) {
+    auto doc = MakeTestDocument(MOTORBOAT);
+    RecordingUserInterface ui;
+    ui.consoleOpen = true;
+    doc->ui = &ui;
+    GamepadHelm helm(*doc);
+    helm.SetEnabled(true);
+    ASSERT_TRUE(helm.Enabled()) << ui.lastStatusText;
+    const int index = SDL_JoystickAttachVirtual(
+        SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* pad = SDL_JoystickOpen(index);
+    helm.Poll();
+    EXPECT_TRUE(helm.InUse());
+    EXPECT_STREQ(ui.lastStatusText, "Gamepad connected: Virtual Controller");
+
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32768);
+    helm.Poll();
+    EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_FULL_AHEAD);
+    EXPECT_EQ(ui.lastEngineShown[0].percent, 100);
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
+    helm.Poll();
+    EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_NEUTRAL);
+
+    for (int expected : {1, 0}) {
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
+        helm.Poll();
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 0);
+        helm.Poll();
+        EXPECT_EQ(doc->state.running, expected);
+    }
+
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32768);
+    helm.Poll();
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(index);
+    helm.Poll();
+    EXPECT_FALSE(helm.InUse());
+    EXPECT_STREQ(ui.lastStatusText, "Gamepad disconnected");
+    EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_FULL_AHEAD);
+}
