@@ -54,8 +54,9 @@ void ReportDisplayProblem(const QString& problem) {
     std::fprintf(stderr, "kelvane: cannot show the scene: %s.\n", qPrintable(problem));
     std::fflush(stderr);
     if (!WindowPlatform()) return;
-    QMessageBox::critical(nullptr, QStringLiteral("Application Error"),
-                          QStringLiteral("Error: Unable to Set Pixel Format in CKLVNView::OnCreate()"));
+    QMessageBox::critical(
+        nullptr, QStringLiteral("Application Error"),
+        QStringLiteral("Error: Unable to Set Pixel Format in CKLVNView::OnCreate()"));
 }
 
 QString DisplayProblem() {

@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "app/display_check.h"
+#include "app/gamepad_helm.h"
 #include "app/main_frame.h"
 #include "app/shell_ui.h"
+#include "dialogs/bridge_console_window.h"
 #include "document/document.h"
 #include "document/startup.h"
 #include "render/klvn_view.h"
@@ -42,6 +44,11 @@ int main(int argc, char* argv[]) {
     CMainFrame frame(document);
     ui.Attach(&frame);
     QObject::connect(&frame, &CMainFrame::bridgeRequested, [&ui] { ui.ShowBridge(); });
+    frame.Gamepad().SetSynchronizedQuery([&ui] {
+        const BridgeConsoleWindow* console = ui.ConsoleWindow();
+        return console && console->Console().Synchronized();
+    });
+    frame.Gamepad().SetEnabled(true, NoPadNotice::Quiet);
     // Escape ends the program at once, through a posted quit request.
     QObject::connect(frame.View(), &CKLVNView::quitRequested, &app,
                      [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });

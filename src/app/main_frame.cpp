@@ -10,14 +10,16 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/gamepad_helm.h"
 #include "app/lock_keys.h"
 #include "app/shell_commands.h"
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/advanced_settings_dialog.h"
-#include "dialogs/environment_settings_dialog.h"
 #include "dialogs/boat_specifications_dialog.h"
 #include "dialogs/custom_slip_dialog.h"
+#include "dialogs/environment_settings_dialog.h"
+#include "dialogs/keys_dialog.h"
 #include "document/document.h"
 #include "render/klvn_view.h"
 
@@ -43,6 +45,8 @@ CMainFrame::CMainFrame(CKLVNDoc& doc) : doc_(doc) {
     container_->setMinimumSize(64, 64);
     setCentralWidget(container_);
 
+    gamepad_ = std::make_unique<GamepadHelm>(doc);
+    connect(view_, &CKLVNView::tickStarting, this, [this] { gamepad_->Poll(); });
     commands_ = new ShellCommands(*this);
     BuildMenus();
     BuildToolBar();
@@ -174,6 +178,12 @@ void CMainFrame::RunShellCommand(CommandId id) {
             break;
         case CommandId::EnvironmentSettings:
             RunEnvironmentSettingsDialog(this, doc_);
+            break;
+        case CommandId::Keys:
+            RunKeysDialog(this, doc_);
+            break;
+        case CommandId::Gamepad:
+            gamepad_->SetEnabled(!gamepad_->Enabled());
             break;
         case CommandId::ShowBridge:
             emit bridgeRequested();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "document/command_table.h"
 
@@ -8,6 +9,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class CKLVNView;
+class GamepadHelm;
 class ShellCommands;
 struct CKLVNDoc;
 
@@ -30,6 +32,9 @@ public:
     CKLVNDoc& Document() const { return doc_; }
     ShellCommands& Commands() const { return *commands_; }
     QToolBar* ToolBar() const { return toolBar_; }
+    // The game-controller helm, polled before every tick's frame; off until
+    // turned on (the program turns it on at start-up).
+    GamepadHelm& Gamepad() const { return *gamepad_; }
 
     // Carries out a command that needs the windows (dialogs, the console,
     // the toolbar and status bar, Exit).
@@ -57,6 +62,7 @@ private:
     CKLVNView* view_;
     QWidget* container_;
     ShellCommands* commands_;
+    std::unique_ptr<GamepadHelm> gamepad_;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QLabel* lockPanes_[3] = {};

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/gamepad_helm.h"
 #include "app/main_frame.h"
 #include "app/toolbar_icons.h"
 #include "document/document.h"
@@ -79,6 +80,7 @@ void ShellCommands::RefreshChecks() {
         if (row.check == CommandCheck::Document) checked = CommandChecked(doc, row.id);
         if (row.id == CommandId::ViewToolbar) checked = toolBar && toolBar->isVisibleTo(&frame_);
         if (row.id == CommandId::ViewStatusBar) checked = frame_.statusBar()->isVisibleTo(&frame_);
+        if (row.id == CommandId::Gamepad) checked = frame_.Gamepad().InUse();
         if (actions_[i]->isChecked() != checked) actions_[i]->setChecked(checked);
     }
 }

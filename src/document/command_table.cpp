@@ -71,6 +71,8 @@ const CommandRow COMMANDS[COMMAND_COUNT] = {
      C::Document},
     {Id::Current, "Current", "Toggle current flow on/off", "Toggle current flow on/off", "",
      H::Document, C::Document},
+    {Id::Keys, "Keys ...", "Change the keys that drive the boat", "", "", H::Shell, C::Never},
+    {Id::Gamepad, "Gamepad", "Drive with a game controller", "", "", H::Shell, C::Shell},
     {Id::About, "&About KLVN...", "", "", "", H::Shell, C::Never},
     {Id::ShowBridge, "Show Bridge", "Show the Bridge Control Console", "Show Bridge", "", H::Shell,
      C::Never},

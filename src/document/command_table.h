@@ -48,6 +48,9 @@ enum class CommandId : int {
     LinesGap = 32823,
     RemoveAllFenders = 32824,
     EndGap = 32825,
+    // Beyond the original menus, at the end of the Control menu.
+    Keys = 32830,
+    Gamepad = 32831,
     About = 57664,
     Exit = 57665,
     ViewToolbar = 59392,
@@ -74,7 +77,7 @@ struct CommandRow {
     CommandCheck check;
 };
 
-constexpr int COMMAND_COUNT = 46;
+constexpr int COMMAND_COUNT = 48;
 extern const CommandRow COMMANDS[COMMAND_COUNT];
 
 // The row of an id, or null for an id that is no command.
