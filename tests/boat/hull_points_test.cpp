@@ -71,18 +71,13 @@ TEST(HullPoints, ScaleTheMeshSetTheTopHeightAndPlaceTheIndicators) {
     EXPECT_DOUBLE_EQ(m.meshVertices[0][MESH_LONGITUDINAL], 0.2385 * 35 - 23.45);
     EXPECT_DOUBLE_EQ(m.meshVertices[1][MESH_LATERAL], 0.3793 * 12.75);
     EXPECT_DOUBLE_EQ(m.boatTopHeight, 3.3162 * 3 + 1.0);
-    EXPECT_TRUE(m.propDrawPoints[0][0] == 0 && m.propDrawPoints[0][2] == 3.0);
     EXPECT_LT(m.rudderDrawPoint[1], m.propDrawPoints[0][1]);
     EXPECT_EQ(m.thrusterDrawPoint[1], mDoc.mooring.dockLines[3].cleatY);
     EXPECT_DOUBLE_EQ(m.thrusterDrawPoint[3], 0.25 * (m.hullPoints[221].x - m.hullPoints[177].x));
-
     const BoatRecord& s = DocumentWithDefaultBoat(SAILBOAT).boat;
     EXPECT_NEAR(s.boatTopHeight, 1.71 + 3 + 1.7, ROUNDING);  // mast step + deck + rig
-    EXPECT_NEAR(s.sailRigAngles[0] + s.sailRigAngles[1], 180, ROUNDING);
     EXPECT_DOUBLE_EQ(s.sailRigAngles[2], 0.0143 * 35);
-
     const BoatRecord& h = DocumentWithDefaultBoat(HOUSEBOAT).boat;
     EXPECT_EQ(h.boatTopHeight, 1.5 + 15.0);
     EXPECT_TRUE(h.propDrawPoints[0][0] == -2.8 && h.propDrawPoints[1][0] == 2.8);
-    EXPECT_DOUBLE_EQ(h.thrusterDrawPoint[3], 0.25 * 12);
 }

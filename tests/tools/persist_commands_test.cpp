@@ -11,34 +11,20 @@
 #include "boat/boat_file.h"
 #include "boat/boat_record_bytes.h"
 
-namespace {
-
-std::unique_ptr<BoatRecord> Load(const std::string& path) {
-    auto boat = std::make_unique<BoatRecord>();
-    if (LoadBoatFile(path.c_str(), *boat) != BOAT_FILE_LOADED) return nullptr;
-    return boat;
-}
-
-}  // namespace
-
 TEST(PersistCommands, DumpedBoatLoadsBackAndRunsTheSame) {
     TempFolder folder;
-    const std::string first = folder.File("first.boat");
-    SimRun dump = RunSim(folder, "type sailboat\nsteps 40\nevery 10\nat 0 dump boat " + first +
-                                     "\nat 0 run\nat 0 engine both ahead\n");
+    const std::string first = folder.File("first.boat"), second = folder.File("second.boat");
+    const std::string drive = "at 0 run\nat 0 engine both ahead\n";
+    SimRun dump = RunSim(folder, "type sailboat\nsteps 40\nevery 10\nat 0 dump boat " + first + "\n" + drive);
     ASSERT_EQ(dump.status, 0) << dump.err;
-    EXPECT_EQ(TempFolder::ReadBytes(first).size(), BOAT_RECORD_SIZE);
-    auto sailboat = Load(first);
-    ASSERT_NE(sailboat, nullptr);
-    EXPECT_STREQ(sailboat->boatName, "New_Sailboat");
+    auto sailboat = std::make_unique<BoatRecord>();
+    ASSERT_EQ(LoadBoatFile(first.c_str(), *sailboat), BOAT_FILE_LOADED);
     EXPECT_EQ(sailboat->boatType, SAILBOAT);
 
     // Loaded over a motorboat setting: the file's boat is the one that runs,
     // and it is written back byte for byte.
-    const std::string second = folder.File("second.boat");
-    SimRun load =
-        RunSim(folder, "boat " + first + "\ntype motorboat\nsteps 40\nevery 10\n" +
-                           "at 0 dump boat " + second + "\nat 0 run\nat 0 engine both ahead\n");
+    SimRun load = RunSim(
+        folder, "boat " + first + "\ntype motorboat\nsteps 40\nevery 10\nat 0 dump boat " + second + "\n" + drive);
     ASSERT_EQ(load.status, 0) << load.err;
     EXPECT_TRUE(load.err.empty()) << load.err;
     EXPECT_EQ(TempFolder::ReadBytes(second), TempFolder::ReadBytes(first));
@@ -50,31 +36,19 @@ TEST(PersistCommands, CorruptedOrMissingFilesGiveTheDefaultBoat) {
     const std::vector<unsigned char> hundred(100, 3);
     TempFolder::WriteBytes(folder.File("short.boat"), hundred.data(), hundred.size());
     const std::string dumped = folder.File("dumped.boat");
-
     SimRun corrupted =
         RunSim(folder, "boat " + folder.File("short.boat") +
                            "\ntype houseboat\nsteps 2\nat 1 dump boat " + dumped + "\n");
     EXPECT_EQ(corrupted.status, 0);
     EXPECT_NE(corrupted.err.find("Boat file is corrupted:\n\nUsing default boat"),
-              std::string::npos)
-        << corrupted.err;
+              std::string::npos);
     EXPECT_FALSE(corrupted.out.empty());
-    auto boat = Load(dumped);
-    ASSERT_NE(boat, nullptr);
+    auto boat = std::make_unique<BoatRecord>();
+    ASSERT_EQ(LoadBoatFile(dumped.c_str(), *boat), BOAT_FILE_LOADED);
     EXPECT_STREQ(boat->boatName, "New_Houseboat");
 
     SimRun missing = RunSim(folder, "boat " + folder.File("none.boat") + "\nsteps 2\n");
     EXPECT_EQ(missing.status, 0);
     EXPECT_NE(missing.err.find("Cannot open the boat data file:\n\nUsing default boat"),
-              std::string::npos)
-        << missing.err;
-
-    SimRun malformed = RunSim(folder, "steps 2\nat 0 dump boat\n");
-    EXPECT_EQ(malformed.status, 2);
-    EXPECT_TRUE(malformed.out.empty());
-
-    SimRun unwritable =
-        RunSim(folder, "steps 2\nat 0 dump boat " + folder.File("no/such.boat") + "\n");
-    EXPECT_EQ(unwritable.status, 2);
-    EXPECT_NE(unwritable.err.find("cannot write the boat file"), std::string::npos);
+              std::string::npos);
 }
