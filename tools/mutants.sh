@@ -111,6 +111,30 @@ mutant src/boat/boat_list.cpp "current boat moves when the removed one is curren
     "if (index < s.currentBoatIndex) --s.currentBoatIndex;" "if (index <= s.currentBoatIndex) --s.currentBoatIndex;"
 mutant src/boat/hull_points.cpp "hull point bearing not wrapped" \
     "while (a < 0) a += PI_2;" "while (a < -PI) a += PI_2;"
+mutant src/simulation/status_line.cpp "twin status line's rudder with one decimal" \
+    "RPM= %s|%s    RUD= %5.2f" "RPM= %s|%s    RUD= %5.1f"
+mutant src/simulation/contact_pilings.cpp "piling reach counts its whole radius" \
+    "std::sqrt(dx * dx + dy * dy) - 0.5 * doc.dock.pilingRadius" "std::sqrt(dx * dx + dy * dy) - doc.dock.pilingRadius"
+mutant src/docks/fenders.cpp "an eleventh fender" \
+    "if (mooring.fenderCount >= FENDER_SLOTS) return;" "if (mooring.fenderCount > FENDER_SLOTS) return;"
+mutant src/docks/custom_slip.cpp "custom slip clearance off" \
+    "SLIP_CLEARANCE = 2.0;" "SLIP_CLEARANCE = 1.0;"
+mutant src/docks/dock_lines.cpp "line attach height off" \
+    "doc.dock.deckHeight + 0.01;" "doc.dock.deckHeight + 0.1;"
+mutant src/boat/boat_editing.cpp "dock line limit three lengths" \
+    "if (r.dockLineLength > 2.0 * L) {" "if (r.dockLineLength > 3.0 * L) {"
+mutant src/boat/boat_editing.cpp "counter-rotation ignored" \
+    "r.counterRotating ? -r.propRotation : r.propRotation" "r.propRotation"
+mutant src/boat/boat_editing.cpp "bow thruster minimum a third of the way" \
+    "G + 0.2 * (L - G)" "G + 0.3 * (L - G)"
+mutant src/boat/boat_file_commands.cpp "a seventeenth boat saved" \
+    "if (doc.settings.boatCount >= BOAT_LIST_SLOTS) {" "if (doc.settings.boatCount > BOAT_LIST_SLOTS) {"
+mutant src/document/settings_file.cpp "current boat index past the list accepted" \
+    "int lastSlot = s.boatCount > 0 ? s.boatCount - 1 : 0;" "int lastSlot = s.boatCount;"
+mutant src/document/camera.cpp "camera ceiling three lengths" \
+    "const double highest = 2.0 * doc.boat.lengthOverall;" "const double highest = 3.0 * doc.boat.lengthOverall;"
+mutant src/simulation/integrate_motion.cpp "current flows from where it comes" \
+    "env.currentVelY = -std::sin(env.currentAngle)" "env.currentVelY = std::sin(env.currentAngle)"
 
 total=${#files[@]}
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kelvane-mutants-XXXXXX")

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -140,7 +139,7 @@ TEST(NewAndEditedBoats, NewBoatReplacesTheLiveOneAndResetsItsLines) {
     EXPECT_EQ(doc.settings.currentBoatType, SAILBOAT);
     EXPECT_EQ(doc.boat.dockLineLength, 60.0);
     EXPECT_EQ(doc.boat.lineSpringConstant, 1.24 * 15000.0 + 21000.0);
-    EXPECT_EQ(std::count(e.ui.consoleCalls.begin(), e.ui.consoleCalls.end(), "reopen"), 1);
+    EXPECT_EQ(e.ui.reopenConsoleCalls, 1);
     EXPECT_NEAR(doc.boat.hullPoints[199].y - doc.boat.hullPoints[408].y, 40.0, 1e-9);
     // Editing keeps the line values and the coefficient block.
     doc.boat.rotationalDrag = 99.0;

@@ -32,10 +32,6 @@ void SetName(CKLVNDoc& doc, const char* name) {
     std::memcpy(doc.boat.boatName, name, std::strlen(name));
 }
 
-void ListNames(CKLVNDoc& doc, std::initializer_list<const char*> names) {
-    for (const char* name : names) AddBoatNameToList(doc.settings, name);
-}
-
 }  // namespace
 
 TEST(SaveBoat, WritesTheFileListsTheNameRewritesAListedOneAndRefusesWhenFull) {
@@ -170,14 +166,8 @@ TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
     BoatDialogValues v;
     FillBoatDialog(doc, v, BOAT_DIALOG_NEW, SAILBOAT);
     std::snprintf(v.boatName, sizeof v.boatName, "%s", "Dinghy");
-    v.lengthOverall = 2.0;
-    v.beam = 0.8;
-    v.weight = 60.0;
-    v.engineCount = 2;
-    v.propDistFromCL = 0.0;
-    v.hasBowThruster = true;
-    v.bowThrusterDistFromTransom = 100.0;
-    v.idlePowerFactor = 0.9;
+    v.lengthOverall = 2.0, v.beam = 0.8, v.weight = 60.0, v.engineCount = 2, v.propDistFromCL = 0.0;
+    v.hasBowThruster = true, v.bowThrusterDistFromTransom = 100.0, v.idlePowerFactor = 0.9;
     AcceptNewBoat(doc, v);
     FillBoatDialog(doc, v, BOAT_DIALOG_EDIT, SAILBOAT);
     v.boatType = HOUSEBOAT;
@@ -191,71 +181,43 @@ TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
     EXPECT_STREQ(doc.boat.boatName, "Dinghy");
 }
 
-TEST(BoatList, AddKeepsOrderFindsListedNamesAndRefusesWhenFull) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-
-    EXPECT_EQ(AddBoatName(doc, "Alpha"), 0);
-    EXPECT_EQ(AddBoatName(doc, "Bravo"), 1);
-    EXPECT_EQ(doc.settings.currentBoatIndex, 1);
-    // A listed name keeps its slot and changes nothing; the match is exact.
-    EXPECT_EQ(AddBoatName(doc, "Alpha"), 0);
-    EXPECT_EQ(doc.settings.currentBoatIndex, 1);
-    EXPECT_EQ(doc.settings.boatCount, 2);
-    EXPECT_EQ(AddBoatName(doc, "alpha"), 2);
-
-    auto stored = std::make_unique<SettingsRecord>();
-    ASSERT_EQ(LoadSettingsFile(doc, *stored), SETTINGS_FILE_LOADED);
-    EXPECT_TRUE(stored->boatCount == 3 && stored->currentBoatIndex == 2);
-
-    for (int i = 3; i < 16; ++i) {
-        EXPECT_EQ(AddBoatName(doc, ("Boat " + std::to_string(i)).c_str()), i);
-    }
-    EXPECT_EQ(AddBoatName(doc, "Another"), -1);
-    EXPECT_EQ(AddBoatName(doc, "Alpha"), -1) << "a full list refuses even a listed name";
-    EXPECT_EQ(doc.settings.boatCount, 16);
-}
-
-TEST(BoatList, RemoveClosesTheGapAndFollowsTheCurrentBoat) {
+// Names are added in order and matched exactly; a full list refuses even a
+// listed name; removing closes the gap and follows the current boat; the
+// selection list shows every listed name whole.
+TEST(BoatList, AddRemoveAndTheSelectionList) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
     SettingsRecord& s = doc.settings;
-
     EXPECT_EQ(RemoveBoatName(doc, 0), 0);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
-
-    ListNames(doc, {"A", "B", "C", "D"});
-    s.currentBoatIndex = 2;  // C
-    EXPECT_EQ(RemoveBoatName(doc, 0), 0);
-    EXPECT_EQ(s.boatCount, 3);
-    EXPECT_EQ((Names{f.Slot(0), f.Slot(2), f.Slot(3)}), (Names{"B", "D", " ... "}));
-    EXPECT_EQ(s.currentBoatIndex, 1) << "still C";
-
-    EXPECT_EQ(RemoveBoatName(doc, 2), 0);  // D, after the current boat
-    EXPECT_EQ(s.currentBoatIndex, 1);
-
-    f.ui.messages.clear();
-    for (int slot : {16, 5, -1}) EXPECT_EQ(RemoveBoatName(doc, slot), -1) << slot;
-    const char invalid[] = "Out of Range error\n\nInvalid boat name index";
-    EXPECT_EQ(f.ui.messages, (Names{invalid, invalid, invalid}));
-    EXPECT_EQ((Names{f.Slot(0), f.Slot(1)}), (Names{"B", "C"}));
-}
-
-TEST(BoatList, SelectionListShowsTheListedNamesAndNoNameIsCut) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-    EXPECT_EQ(AddBoatNameToList(doc.settings, "12345678901234567890"), -1);
     BoatSelectionList list;
     FillSelectionList(doc, list);
     EXPECT_TRUE(list.count == 0 && list.chosen == -1);
-
-    ListNames(doc, {"First", "Sixteen_chars_ok", "Third"});
-    doc.settings.currentBoatIndex = 1;
+    EXPECT_EQ(AddBoatNameToList(s, "12345678901234567890"), -1);
+    for (const char* name : {"A", "Sixteen_chars_ok", "C", "D"}) AddBoatName(doc, name);
+    EXPECT_EQ(AddBoatName(doc, "A"), 0);
+    EXPECT_EQ(s.currentBoatIndex, 3);
+    EXPECT_EQ(AddBoatName(doc, "a"), 4);
+    EXPECT_EQ(StoredSettings(doc)->boatCount, 5);
+    s.currentBoatIndex = 2;  // C
     FillSelectionList(doc, list);
-    EXPECT_TRUE(list.count == 3 && list.initialSelection == 1 && list.chosen == -1);
-    EXPECT_EQ((Names{list.names[0], list.names[1], list.names[2], list.names[3]}),
-              (Names{"First", "Sixteen_chars_ok", "Third", ""}));
+    EXPECT_TRUE(list.count == 5 && list.initialSelection == 2 && list.chosen == -1);
+    EXPECT_EQ((Names{list.names[1], list.names[4], list.names[5]}),
+              (Names{"Sixteen_chars_ok", "a", ""}));
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);
+    EXPECT_EQ(RemoveBoatName(doc, 2), 0);  // D, after the current boat
+    EXPECT_EQ((Names{f.Slot(0), f.Slot(1), f.Slot(2), f.Slot(3)}),
+              (Names{"Sixteen_chars_ok", "C", "a", " ... "}));
+    EXPECT_EQ(s.currentBoatIndex, 1) << "still C";
+    s.currentBoatIndex = 0;
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);  // the current boat itself: the index stays in the list
+    EXPECT_EQ(s.currentBoatIndex, 0);
+    f.ui.messages.clear();
+    for (int slot : {16, 3, -1}) EXPECT_EQ(RemoveBoatName(doc, slot), -1) << slot;
+    const char invalid[] = "Out of Range error\n\nInvalid boat name index";
+    EXPECT_EQ(f.ui.messages, (Names{invalid, invalid, invalid}));
+    for (int i = 2; i < 16; ++i)
+        EXPECT_EQ(AddBoatName(doc, ("Boat " + std::to_string(i)).c_str()), i);
+    EXPECT_EQ(AddBoatName(doc, "C"), -1) << "a full list refuses even a listed name";
 }

@@ -129,9 +129,13 @@ TEST(BoatFile, UsableBoatNames) {
 
 namespace {
 
+using Gaps = std::vector<std::pair<int, int>>;
+const Gaps BOAT_GAPS = {{236, 239},   {7117, 7119},   {7473, 7479},  {7564, 7567},
+                        {7985, 7991}, {41528, 41535}, {46917, 46919}};
+
 // The spans must cover every byte of a record exactly once, except the gaps.
 void ExpectSpansCoverAllButTheGaps(const FieldSpan* spans, std::size_t count, std::size_t size,
-                                   std::vector<std::pair<int, int>> gaps) {
+                                   const Gaps& gaps) {
     std::vector<int> cover(size, 0), expected(size, 1);
     for (std::size_t s = 0; s < count; ++s)
         for (std::size_t b = 0; b < std::size_t(spans[s].width) * spans[s].count; ++b)
@@ -145,28 +149,22 @@ void ExpectSpansCoverAllButTheGaps(const FieldSpan* spans, std::size_t count, st
 
 TEST(RecordBytes, SpansCoverEveryFieldOnce) {
     ExpectSpansCoverAllButTheGaps(BOAT_FIELD_SPANS, BOAT_FIELD_SPAN_COUNT, BOAT_RECORD_SIZE,
-                                  {{236, 239},
-                                   {7117, 7119},
-                                   {7473, 7479},
-                                   {7564, 7567},
-                                   {7985, 7991},
-                                   {41528, 41535},
-                                   {46917, 46919}});
+                                  BOAT_GAPS);
     ExpectSpansCoverAllButTheGaps(SETTINGS_FIELD_SPANS, SETTINGS_FIELD_SPAN_COUNT,
                                   SETTINGS_RECORD_SIZE, {{310, 311}, {633, 635}});
 }
 
+// Gaps are written as zeros whatever the record holds there, and a record read
+// back is the record written, every byte of it.
 TEST(BoatRecordBytes, GapsAreWrittenAsZerosAndEveryTypeRoundTrips) {
-    static BoatRecord boat;
-    std::memset(&boat, 0xAB, sizeof boat);  // gaps full of rubbish
+    static BoatRecord boat, back;
+    std::memset(&boat, 0xAB, sizeof boat);
     boat.savedCustomSlip[1] = -1.5;
     std::vector<unsigned char> bytes = BytesOf(boat);
     const std::uint8_t minusOneAndAHalf[8] = {0, 0, 0, 0, 0, 0, 0xF8, 0xBF};
     EXPECT_EQ(std::memcmp(&bytes[46928], minusOneAndAHalf, 8), 0);
-    for (int b : {236, 239, 7117, 7119, 7473, 7479, 7564, 7985, 41528, 41535, 46917, 46919})
-        EXPECT_EQ(bytes[b], 0) << "gap byte " << b;
-
-    static BoatRecord back;
+    for (auto [from, to] : BOAT_GAPS)
+        for (int b = from; b <= to; ++b) EXPECT_EQ(bytes[b], 0) << "gap byte " << b;
     for (int type : BOAT_TYPES) {
         const BoatRecord& original = DocumentWithDefaultBoat(type).boat;
         bytes = BytesOf(original);

@@ -91,20 +91,6 @@ TEST_P(ScenePixels, WaterDocksBoatAndNorthArrow) {
     EXPECT_TRUE(NorthArrowInTheCorner(image));
 }
 
-// A slip layout turned a quarter (family B) and two piling layouts (family C),
-// with the motorboat.
-TEST_P(ScenePixels, LayoutFamilies) {
-    const int layout = GetParam() == 0 ? 3 : GetParam() == 1 ? 6 : 9;
-    Open(MOTORBOAT, layout);
-    const QImage image = Frame1();
-    SaveScreenshot(image, "layout" + std::to_string(layout));
-    const CKLVNDoc& doc = Doc();
-    EXPECT_EQ(doc.dock.dockRectCount, layout == 3 ? 5 : 1);
-    EXPECT_EQ(doc.dock.pilingCount, layout == 3 ? 0 : 6);
-    EXPECT_GE(CheckDocksAndPilings(image), layout == 3 ? 2 : 3);
-    EXPECT_TRUE(IsWater(image, QPoint(2, image.height() - 3)));
-}
-
 using SceneResize = WindowTest;
 
 // A new size rebuilds the projection with the zoom the user chose; the north

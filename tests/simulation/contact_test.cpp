@@ -143,9 +143,12 @@ TEST(Contact, MomentsStayWithinTheirLimit) {
             k = j;
     }
     const WorldPoint q = HullPointInWorld(*doc, k);
-    const double r = doc->boat.hullPoints[k].r, reach = r + 0.5 * PILING_RADIUS - 0.2;
-    doc->dock.pilings[0] = {q.x * reach / r, q.y * reach / r};
+    const double r = doc->boat.hullPoints[k].r, clear = r + 0.5 * PILING_RADIUS + 0.05;
+    doc->dock.pilings[0] = {q.x * clear / r, q.y * clear / r};  // just clear of the hull
     doc->dock.pilingCount = 1;
+    EXPECT_EQ(FindContacts(*doc), 0);
+    const double reach = clear - 0.25;
+    doc->dock.pilings[0] = {q.x * reach / r, q.y * reach / r};
     ASSERT_EQ(FindContacts(*doc), 1);
     const double arm = doc->contact.contactArm[0], speed = 12.0;
     SetMoving(*doc, speed, std::atan2(q.y, q.x));

@@ -28,6 +28,7 @@ public:
     bool consoleOpen = false;
     std::vector<std::string> consoleCalls;
     int consoleCallCount = 0;
+    int reopenConsoleCalls = 0;
     std::deque<int> chooseBoatAnswers;  // Boat Selection answers, -1 (cancel) when empty
     std::vector<std::string> chooseBoatTitles;
 
@@ -54,7 +55,10 @@ public:
     }
     void ShowThruster(int command) override { Console("thruster %d", command); }
     void ShowRunState() override { Console("runstate"); }
-    void ReopenConsole() override { Console("reopen"); }
+    void ReopenConsole() override {
+        ++reopenConsoleCalls;
+        Console("reopen");
+    }
     int ChooseBoat(const char* title) override {
         if (keepLog) chooseBoatTitles.emplace_back(title);
         return Next(chooseBoatAnswers, -1);
