@@ -14,19 +14,19 @@ TEST(GamepadHelm, VirtualPadDrivesThePortEngineRunsAndLeavesTheEnginesWhenUnplug
     doc->ui = &ui;
     GamepadHelm helm(*doc);
     helm.SetEnabled(true);
-    ASSERT_TRUE(helm.Enabled()) << ui.lastStatusText;
+    ASSERT_TRUE(helm.Enabled()) << ui.LastStatus();
     const int index = SDL_JoystickAttachVirtual(
         SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
     ASSERT_GE(index, 0) << SDL_GetError();
     SDL_Joystick* pad = SDL_JoystickOpen(index);
     helm.Poll();
     EXPECT_TRUE(helm.InUse());
-    EXPECT_STREQ(ui.lastStatusText, "Gamepad connected: Virtual Controller");
+    EXPECT_STREQ(ui.LastStatus(), "Gamepad connected: Virtual Controller");
 
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32768);
     helm.Poll();
     EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_FULL_AHEAD);
-    EXPECT_EQ(ui.lastEngineShown[0].percent, 100);
+    EXPECT_EQ(ui.LastConsoleNumber("engine 0"), 100);
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
     helm.Poll();
     EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_NEUTRAL);
@@ -45,6 +45,6 @@ TEST(GamepadHelm, VirtualPadDrivesThePortEngineRunsAndLeavesTheEnginesWhenUnplug
     SDL_JoystickDetachVirtual(index);
     helm.Poll();
     EXPECT_FALSE(helm.InUse());
-    EXPECT_STREQ(ui.lastStatusText, "Gamepad disconnected");
+    EXPECT_STREQ(ui.LastStatus(), "Gamepad disconnected");
     EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_FULL_AHEAD);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,22 +35,6 @@ struct EditingDocument : FileDocument {
 
 }  // namespace
 
-TEST(UnitFactors, EnglishAndMetric) {
-    UnitFactors e = UnitFactorsFor(false);
-    EXPECT_TRUE(e.lengthToInternal == 1 && e.weightToInternal == 1 && e.areaToInternal == 1 &&
-                e.lengthToDisplay == 1 && e.weightToDisplay == 1 && e.areaToDisplay == 1);
-    UnitFactors m = UnitFactorsFor(true);
-    EXPECT_TRUE(m.lengthToInternal == 3.281 && m.weightToInternal == 2.205 &&
-                m.lengthToDisplay == 0.3048 && m.weightToDisplay == 0.4536);
-    EXPECT_DOUBLE_EQ(m.areaToInternal, 3.281 * 3.281);
-    EXPECT_DOUBLE_EQ(m.areaToDisplay, 0.3048 * 0.3048);
-
-    FileDocument f;
-    f.StartUpFresh();
-    SetDisplayUnits(*f.doc, true);
-    EXPECT_TRUE(f.doc->settings.metricUnits == 1 && f.doc->units.lengthToInternal == 3.281);
-}
-
 TEST(FillBoatDialog, NewAndEditInDisplayUnits) {
     EditingDocument e;
     const char* names[] = {"New_Motorboat", "New_Sailboat", "New_Houseboat"};
@@ -57,78 +43,75 @@ TEST(FillBoatDialog, NewAndEditInDisplayUnits) {
         EXPECT_STREQ(e.values.boatName, names[type]);
         EXPECT_EQ(e.doc->scratchBoat.boatType, type);
     }
-    EXPECT_EQ(e.values.engineCount, 2);  // the houseboat's starboard prop offset shows
-    EXPECT_EQ(e.values.propDistFromCL, 2.8);
+    EXPECT_EQ(e.values.propDistFromCL, 2.8);  // the houseboat's starboard prop offset shows
     EXPECT_STREQ(e.doc->boat.boatName, "New_Motorboat") << "the live boat is not touched";
-
     SetDisplayUnits(*e.doc, true);
     FillBoatDialog(*e.doc, e.values, BOAT_DIALOG_EDIT, MOTORBOAT);
-    EXPECT_TRUE(e.values.metricUnits);
+    EXPECT_TRUE(e.values.metricUnits && e.doc->settings.metricUnits == 1);
     EXPECT_DOUBLE_EQ(e.values.lengthOverall, 35.0 * 0.3048);
     EXPECT_DOUBLE_EQ(e.values.weight, 18000.0 * 0.4536);
-    EXPECT_DOUBLE_EQ(e.values.rudderArea, 3.0 * 0.09290304);
+    EXPECT_DOUBLE_EQ(e.values.rudderArea, 3.0 * 0.3048 * 0.3048);
     EXPECT_EQ(e.values.maxSpeedKnots, 15.0) << "speeds stay in knots";
 }
 
-TEST(ValidateBoatDialog, PropellerChecksInOrder) {
-    EditingDocument e;
-    e.values.engineCount = 2;  // twin engines with no distance from the centreline
-    e.values.propDistFromCL = 0.0;
-    e.values.counterRotating = true;
-    EXPECT_EQ(e.Validate(), (Names{"Prop dist from CL set to min"}));
-    EXPECT_TRUE(e.r.propDistFromCL == 1.0 && e.r.portPropOffset == -1.0);
-    EXPECT_EQ(e.r.propRotationStarboard, 1);
-
-    e.values.engineCount = 1;
-    e.values.propDistFromCL = 3.0;
-    EXPECT_EQ(e.Validate(), (Names{"Prop dist from CL set to 0.0"}));
-    EXPECT_TRUE(e.r.propDistFromCL == 0.0 && e.r.portPropOffset == 0.0);
-
-    e.values.engineCount = 2;
-    e.values.counterRotating = false;
-    e.values.propDistFromCL = 20.0;
-    e.values.propDistFromTransom = 20.0;
-    e.values.rudderDistFromTransom = 25.0;
-    EXPECT_EQ(e.Validate(),
-              (Names{"Prop dist from CL set to max", "Prop dist from transom set to max",
-                     "Rudder dist from transom set to max"}));
-    EXPECT_TRUE(e.r.propDistFromCL == 17.5 && e.r.portPropOffset == -17.5);
-    EXPECT_EQ(e.r.propRotationStarboard, -1);
-    EXPECT_TRUE(e.r.propDistFromTransom == 17.5 && e.r.rudderDistFromTransom == 17.5);
-
-    // An outboard's rudder follows the drive silently.
-    e.values = BoatDialogValues{};
-    FillBoatDialog(*e.doc, e.values, BOAT_DIALOG_NEW, MOTORBOAT);
-    e.values.engineType = OUTBOARD_OR_IO;
-    e.values.propDistFromTransom = -2.0;
-    e.values.rudderDistFromTransom = -4.0;
-    EXPECT_EQ(e.Validate(), Names{});
-    EXPECT_TRUE(e.r.rudderArea == 0.5 && e.r.rudderDistFromTransom == -2.0);
-    e.values.engineType = INBOARD;
-    e.values.rudderArea = 0.1;
-    EXPECT_EQ(e.Validate(), Names{});
-    EXPECT_EQ(e.r.rudderArea, 0.5);
-}
-
-TEST(ValidateBoatDialog, BowThrusterLinesAndMetricFenders) {
-    EditingDocument e;
-    e.values.hasBowThruster = true;
-    e.values.bowThrusterDistFromTransom = 40.0;  // on a 35 ft Motorboat
-    EXPECT_EQ(e.Validate(), (Names{"Bow Thruster dist from transom set to max"}));
-    EXPECT_NEAR(e.r.bowThrusterDistFromTransom, 29.225, 1e-12);
-    e.values.bowThrusterDistFromTransom = 10.0;
-    EXPECT_EQ(e.Validate(), (Names{"Bow Thruster dist from transom set to min"}));
-    EXPECT_NEAR(e.r.bowThrusterDistFromTransom, 23.45 + 0.2 * 11.55, 1e-12);
-
-    e.values.hasBowThruster = false;
-    e.values.dockLineLength = 80.0;
-    e.values.anchorLineLength = 400.0;
-    e.values.fenderDiameter = 3.0;
-    EXPECT_EQ(e.Validate(), (Names{"Dock line length set to max", "Anchor line length set to max",
-                                   "Fender diameter set to max"}));
-    EXPECT_TRUE(e.r.dockLineLength == 70 && e.r.anchorLineLength == 350 && e.r.fenderDiameter == 2);
-
+// One row per rule: the boxes changed from the default Motorboat's, the
+// messages in order, and what the record holds after.
+TEST(ValidateBoatDialog, EachRuleClampsAndSaysSoInOrder) {
+    using V = BoatDialogValues;
+    using R = BoatRecord;
+    const struct {
+        std::function<void(V&)> change;
+        Names messages;
+        std::function<bool(const R&)> holds;
+    } rules[] = {
+        {[](V& v) { v.engineCount = 2, v.propDistFromCL = 0, v.counterRotating = true; },
+         {"Prop dist from CL set to min"},
+         [](const R& r) {
+             return r.propDistFromCL == 1 && r.portPropOffset == -1 && r.propRotationStarboard == 1;
+         }},
+        {[](V& v) { v.engineCount = 1, v.propDistFromCL = 3; },
+         {"Prop dist from CL set to 0.0"},
+         [](const R& r) { return r.propDistFromCL == 0 && r.portPropOffset == 0; }},
+        {[](V& v) {
+             v.engineCount = 2, v.counterRotating = false, v.propDistFromCL = 20;
+             v.propDistFromTransom = 20, v.rudderDistFromTransom = 25;
+         },
+         {"Prop dist from CL set to max", "Prop dist from transom set to max",
+          "Rudder dist from transom set to max"},
+         [](const R& r) {
+             return r.portPropOffset == -17.5 && r.propRotationStarboard == -1 &&
+                    r.propDistFromTransom == 17.5 && r.rudderDistFromTransom == 17.5;
+         }},
+        {[](V& v) {
+             v.engineType = OUTBOARD_OR_IO, v.propDistFromTransom = -2,
+             v.rudderDistFromTransom = -4;
+         },
+         {},  // an outboard's rudder follows the drive silently
+         [](const R& r) { return r.rudderArea == 0.5 && r.rudderDistFromTransom == -2; }},
+        {[](V& v) { v.rudderArea = 0.1; }, {}, [](const R& r) { return r.rudderArea == 0.5; }},
+        {[](V& v) { v.hasBowThruster = true, v.bowThrusterDistFromTransom = 40; },  // 35 ft boat
+         {"Bow Thruster dist from transom set to max"},
+         [](const R& r) { return std::fabs(r.bowThrusterDistFromTransom - 29.225) < 1e-12; }},
+        {[](V& v) { v.hasBowThruster = true, v.bowThrusterDistFromTransom = 10; },
+         {"Bow Thruster dist from transom set to min"},
+         [](const R& r) {
+             return std::fabs(r.bowThrusterDistFromTransom - (23.45 + 0.2 * 11.55)) < 1e-12;
+         }},
+        {[](V& v) { v.dockLineLength = 80, v.anchorLineLength = 400, v.fenderDiameter = 3; },
+         {"Dock line length set to max", "Anchor line length set to max",
+          "Fender diameter set to max"},
+         [](const R& r) {
+             return r.dockLineLength == 70 && r.anchorLineLength == 350 && r.fenderDiameter == 2;
+         }},
+    };
+    for (const auto& rule : rules) {
+        EditingDocument e;
+        rule.change(e.values);
+        EXPECT_EQ(e.Validate(), rule.messages) << rule.messages.size();
+        EXPECT_TRUE(rule.holds(e.r)) << (rule.messages.empty() ? "" : rule.messages[0]);
+    }
     // Metric: 0.3 m (0.98 ft) passes, 0.1 m becomes 0.5 ft (0.15 m).
+    EditingDocument e;
     SetDisplayUnits(*e.doc, true);
     FillBoatDialog(*e.doc, e.values, BOAT_DIALOG_NEW, MOTORBOAT);
     e.values.fenderDiameter = 0.3;
@@ -136,7 +119,6 @@ TEST(ValidateBoatDialog, BowThrusterLinesAndMetricFenders) {
     EXPECT_NEAR(e.r.fenderDiameter, 0.9843, 1e-12);
     e.values.fenderDiameter = 0.1;
     EXPECT_EQ(e.Validate(), (Names{"Fender diameter set to min"}));
-    EXPECT_EQ(e.r.fenderDiameter, 0.5);
     e.doc->boat = e.r;
     FillBoatDialog(*e.doc, e.values, BOAT_DIALOG_EDIT, MOTORBOAT);
     EXPECT_NEAR(e.values.fenderDiameter, 0.1524, 1e-12);
@@ -152,15 +134,13 @@ TEST(NewAndEditedBoats, NewBoatReplacesTheLiveOneAndResetsItsLines) {
     e.values.dockLineLength = 20.0;  // typed, but every new boat gets 1.5 x L
     e.ui.consoleOpen = true;
     AcceptNewBoat(doc, e.values);
-    EXPECT_TRUE(e.ui.messages.empty());
+    EXPECT_TRUE(e.ui.messages.empty() && doc.boatPresent);
     EXPECT_STREQ(doc.boat.boatName, "Windward");
     EXPECT_EQ(doc.settings.currentBoatType, SAILBOAT);
     EXPECT_EQ(doc.boat.dockLineLength, 60.0);
     EXPECT_EQ(doc.boat.lineSpringConstant, 1.24 * 15000.0 + 21000.0);
-    EXPECT_TRUE(doc.boatPresent);
     EXPECT_EQ(e.ui.reopenConsoleCalls, 1);
     EXPECT_NEAR(doc.boat.hullPoints[199].y - doc.boat.hullPoints[408].y, 40.0, 1e-9);
-
     // Editing keeps the line values and the coefficient block.
     doc.boat.rotationalDrag = 99.0;
     FillBoatDialog(doc, e.values, BOAT_DIALOG_EDIT, SAILBOAT);

@@ -10,6 +10,7 @@
 #include "../document/file_document.h"
 #include "../support/record_bytes.h"
 #include "boat/boat_file.h"
+#include "boat/boat_list.h"
 #include "boat/units.h"
 #include "document/settings_file.h"
 
@@ -27,15 +28,18 @@ void WriteHundredBytes(const std::string& path) {
 }
 
 void SetName(CKLVNDoc& doc, const char* name) {
-    std::snprintf(doc.boat.boatName, sizeof doc.boat.boatName, "%s", name);
+    std::memset(doc.boat.boatName, 0, sizeof doc.boat.boatName);
+    std::memcpy(doc.boat.boatName, name, std::strlen(name));
 }
 
 }  // namespace
 
-TEST(SaveBoat, WritesTheFileListsTheNameAndRewritesAListedOne) {
+TEST(SaveBoat, WritesTheFileListsTheNameRewritesAListedOneAndRefusesWhenFull) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
+    doc.boatPresent = false;
+    SaveBoat(doc);  // nothing without a boat
     EXPECT_EQ(f.Files(), (Names{"Persist.kvn"}));
     f.SaveBoats({"Blue Heron", "Gull"});
     EXPECT_TRUE(f.ui.messages.empty());
@@ -51,20 +55,8 @@ TEST(SaveBoat, WritesTheFileListsTheNameAndRewritesAListedOne) {
     ASSERT_EQ(LoadBoatFile(f.File("Blue Heron.boat").c_str(), *loaded), BOAT_FILE_LOADED);
     EXPECT_EQ(loaded->weight, 12345.0);
     EXPECT_STREQ(StoredSettings(doc)->boatNames[1], "Gull");
-    EXPECT_EQ(f.Files(), (Names{"Blue Heron.boat", "Gull.boat", "Persist.kvn"}));
-}
 
-TEST(SaveBoat, NothingWithoutABoatAndAFullListRefuses) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-    doc.boatPresent = false;
-    SaveBoat(doc);
-    EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_EQ(doc.settings.boatCount, 0);
-
-    for (int i = 0; i < 16; ++i) f.SaveBoats({("Boat" + std::to_string(i)).c_str()});
-    ASSERT_EQ(doc.settings.boatCount, 16);
+    for (int i = 2; i < 16; ++i) f.SaveBoats({("Boat" + std::to_string(i)).c_str()});
     f.SaveBoats({"Boat3", "Seventeenth"});  // listed or not, the list is full
     const char full[] = "Boat list is full:\n\nYou must delete a boat\nbefore saving this one";
     EXPECT_EQ(f.ui.messages, (Names{full, full}));
@@ -76,30 +68,22 @@ TEST(SaveBoat, HostileNamesAndAnUnwritableFolderLeaveNoFileAndNoListEntry) {
     f.UseDataSubfolder();
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
-    const char* hostile[] = {
-        "../escape",         "a/b",       "/tmp/kelvane-abs", "..",          ".",          "",
-        "Seventeen_chars_x", "tab\tname", "line\nbreak",      "caf\xc3\xa9", "back\\slash"};
-    for (const char* name : hostile) {
+    for (const char* name : {"../escape", "/tmp/kelvane-abs", "", "Seventeen_chars_x"}) {
         f.ui.messages.clear();
-        std::memset(doc.boat.boatName, 0, sizeof doc.boat.boatName);
-        std::memcpy(doc.boat.boatName, name, std::strlen(name));
+        SetName(doc, name);
         SaveBoat(doc);
         EXPECT_EQ(f.ui.messages, (Names{TRY_ANOTHER})) << name;
     }
     EXPECT_EQ(doc.settings.boatCount, 0);
     EXPECT_EQ(f.folder.Entries(), (Names{"data"}));
     EXPECT_FALSE(std::filesystem::exists("/tmp/kelvane-abs.boat"));
-    SetName(doc, "Fine");
-    SaveBoat(doc);
-    EXPECT_EQ(f.Files(), (Names{"Fine.boat", "Persist.kvn"}));
-
     // The data folder vanishes: the file cannot be written, the list stays.
     f.ui.messages.clear();
     f.DefineBoat("Lost");
     std::snprintf(doc.dataFolder, sizeof doc.dataFolder, "%s", f.folder.File("gone").c_str());
     SaveBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{TRY_ANOTHER}));
-    EXPECT_EQ(doc.settings.boatCount, 1);
+    EXPECT_EQ(doc.settings.boatCount, 0);
 }
 
 TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
@@ -118,7 +102,6 @@ TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
     WriteHundredBytes(f.File("Short.boat"));
     const std::vector<unsigned char> house = BytesOf(doc.boat);
     f.ui.messages.clear();
-
     f.ui.chooseBoatAnswers = {-1, 4, 7, 1, 2};  // cancel, unlisted slots, missing, short
     for (int i = 0; i < 5; ++i) OpenBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOAT_FILE, BOAT_CORRUPTED}));
@@ -131,73 +114,50 @@ TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
     f.ui.consoleOpen = true;  // an open console takes the new boat's layout
     OpenBoat(doc);
     EXPECT_EQ(f.ui.reopenConsoleCalls, 1);
-    EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_TRUE(doc.boatPresent);
+    EXPECT_TRUE(f.ui.messages.empty() && doc.boatPresent);
     EXPECT_EQ(BytesOf(doc.boat), sail);
     EXPECT_EQ(StoredSettings(doc)->currentBoatIndex, 0);
 }
 
-TEST(DeleteBoat, SlotTwoOfThreeWhileTheFirstIsCurrent) {
+TEST(DeleteBoat, AnotherBoatThenTheCurrentOneThenTheLast) {
     FileDocument f;
     f.StartUpFresh();
     CKLVNDoc& doc = *f.doc;
     DeleteBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
     f.ui.messages.clear();
-
-    f.SaveBoats({"A", "B", "C"});
-    f.ui.chooseBoatAnswers = {0, 2};
-    OpenBoat(doc);
-    const std::vector<unsigned char> a = BytesOf(doc.boat);
-    DeleteBoat(doc);
-    EXPECT_TRUE(f.ui.questions.empty() && f.ui.messages.empty());
-    EXPECT_EQ(doc.settings.currentBoatIndex, 0);
-    EXPECT_EQ((Names{f.Slot(0), f.Slot(1), f.Slot(2)}), (Names{"A", "B", " ... "}));
-    EXPECT_EQ(BytesOf(doc.boat), a);
-    EXPECT_EQ(f.Files(), (Names{"A.boat", "B.boat", "Persist.kvn"}));
-    EXPECT_EQ(StoredSettings(doc)->boatCount, 2);
-}
-
-TEST(DeleteBoat, TheOnlyCurrentBoatGivesTheDefaultBoat) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
-    f.DefineBoat("Only", SAILBOAT);
-    doc.boat.lengthOverall = 40.0;
-    SaveBoat(doc);
-    f.ui.chooseBoatAnswers = {0, 0};
-    f.ui.yesNoAnswers = {false, true};
-    DeleteBoat(doc);  // No keeps everything
-    EXPECT_EQ(f.ui.questions, (Names{"This will delete the current boat\n\nDelete it?"}));
-    EXPECT_TRUE(std::filesystem::exists(f.File("Only.boat")));
-    DeleteBoat(doc);
-    EXPECT_EQ(doc.settings.boatCount, 0);
-    EXPECT_EQ(f.Files(), (Names{"Persist.kvn"}));
-    EXPECT_STREQ(doc.boat.boatName, "New_Sailboat");
-    EXPECT_EQ(doc.boat.lengthOverall, 35.0);
-    EXPECT_TRUE(f.ui.messages.empty());
-}
-
-TEST(DeleteBoat, TheCurrentBoatLoadsTheFirstLeftAndAShortOneKeepsTheRecordWhole) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
     f.DefineBoat("Keel", SAILBOAT);
     SaveBoat(doc);
     const std::vector<unsigned char> keel = BytesOf(doc.boat);
-    f.SaveBoats({"Power", "Spare"});
-    f.ui.chooseBoatAnswers = {2, 0};
-    f.ui.yesNoAnswers = {true, true};
-    DeleteBoat(doc);
-    EXPECT_TRUE(f.ui.messages.empty());
+    f.SaveBoats({"Power", "Spare", "Gone"});
+    f.ui.chooseBoatAnswers = {0, 2};
+    OpenBoat(doc);
+    DeleteBoat(doc);  // Spare: not the current boat, no question
+    EXPECT_TRUE(f.ui.questions.empty() && f.ui.messages.empty());
+    EXPECT_EQ((Names{f.Slot(0), f.Slot(1), f.Slot(2), f.Slot(3)}),
+              (Names{"Keel", "Power", "Gone", " ... "}));
     EXPECT_EQ(BytesOf(doc.boat), keel);
+    EXPECT_EQ(StoredSettings(doc)->boatCount, 3);
 
-    WriteHundredBytes(f.File("Power.boat"));  // the first boat left after Keel
+    // The current boat: No keeps everything; Yes loads the first boat left, and a
+    // short one keeps the record whole.
+    WriteHundredBytes(f.File("Power.boat"));
+    f.ui.chooseBoatAnswers = {0, 0, 0, 0};
+    f.ui.yesNoAnswers = {false, true, true};
+    DeleteBoat(doc);
+    EXPECT_EQ(f.ui.questions, (Names{"This will delete the current boat\n\nDelete it?"}));
+    EXPECT_TRUE(std::filesystem::exists(f.File("Keel.boat")));
     DeleteBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{BOAT_CORRUPTED}));
     EXPECT_FALSE(doc.boatPresent);
     EXPECT_EQ(BytesOf(doc.boat), keel) << "no half-read record";
-    EXPECT_EQ(doc.settings.boatCount, 1);
+    f.ui.messages.clear();
+    RemoveBoatName(doc, 1);  // Gone; the only boat left is current
+    DeleteBoat(doc);
+    EXPECT_EQ(doc.settings.boatCount, 0);
+    EXPECT_EQ(f.Files(), (Names{"Gone.boat", "Persist.kvn"}));
+    EXPECT_STREQ(doc.boat.boatName, "New_Motorboat");
+    EXPECT_TRUE(f.ui.messages.empty());
 }
 
 TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
@@ -208,14 +168,8 @@ TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
     BoatDialogValues v;
     FillBoatDialog(doc, v, BOAT_DIALOG_NEW, SAILBOAT);
     std::snprintf(v.boatName, sizeof v.boatName, "%s", "Dinghy");
-    v.lengthOverall = 2.0;
-    v.beam = 0.8;
-    v.weight = 60.0;
-    v.engineCount = 2;
-    v.propDistFromCL = 0.0;
-    v.hasBowThruster = true;
-    v.bowThrusterDistFromTransom = 100.0;
-    v.idlePowerFactor = 0.9;
+    v.lengthOverall = 2.0, v.beam = 0.8, v.weight = 60.0, v.engineCount = 2, v.propDistFromCL = 0.0;
+    v.hasBowThruster = true, v.bowThrusterDistFromTransom = 100.0, v.idlePowerFactor = 0.9;
     AcceptNewBoat(doc, v);
     FillBoatDialog(doc, v, BOAT_DIALOG_EDIT, SAILBOAT);
     v.boatType = HOUSEBOAT;
@@ -227,4 +181,45 @@ TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
     OpenBoat(doc);
     EXPECT_EQ(f.ui.messages, Names{});
     EXPECT_STREQ(doc.boat.boatName, "Dinghy");
+}
+
+// Names are added in order and matched exactly; a full list refuses even a
+// listed name; removing closes the gap and follows the current boat; the
+// selection list shows every listed name whole.
+TEST(BoatList, AddRemoveAndTheSelectionList) {
+    FileDocument f;
+    f.StartUpFresh();
+    CKLVNDoc& doc = *f.doc;
+    SettingsRecord& s = doc.settings;
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);
+    EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
+    BoatSelectionList list;
+    FillSelectionList(doc, list);
+    EXPECT_TRUE(list.count == 0 && list.chosen == -1);
+    EXPECT_EQ(AddBoatNameToList(s, "12345678901234567890"), -1);
+    for (const char* name : {"A", "Sixteen_chars_ok", "C", "D"}) AddBoatName(doc, name);
+    EXPECT_EQ(AddBoatName(doc, "A"), 0);
+    EXPECT_EQ(s.currentBoatIndex, 3);
+    EXPECT_EQ(AddBoatName(doc, "a"), 4);
+    EXPECT_EQ(StoredSettings(doc)->boatCount, 5);
+    s.currentBoatIndex = 2;  // C
+    FillSelectionList(doc, list);
+    EXPECT_TRUE(list.count == 5 && list.initialSelection == 2 && list.chosen == -1);
+    EXPECT_EQ((Names{list.names[1], list.names[4], list.names[5]}),
+              (Names{"Sixteen_chars_ok", "a", ""}));
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);
+    EXPECT_EQ(RemoveBoatName(doc, 2), 0);  // D, after the current boat
+    EXPECT_EQ((Names{f.Slot(0), f.Slot(1), f.Slot(2), f.Slot(3)}),
+              (Names{"Sixteen_chars_ok", "C", "a", " ... "}));
+    EXPECT_EQ(s.currentBoatIndex, 1) << "still C";
+    s.currentBoatIndex = 0;
+    EXPECT_EQ(RemoveBoatName(doc, 0), 0);  // the current boat itself: the index stays in the list
+    EXPECT_EQ(s.currentBoatIndex, 0);
+    f.ui.messages.clear();
+    for (int slot : {16, 3, -1}) EXPECT_EQ(RemoveBoatName(doc, slot), -1) << slot;
+    const char invalid[] = "Out of Range error\n\nInvalid boat name index";
+    EXPECT_EQ(f.ui.messages, (Names{invalid, invalid, invalid}));
+    for (int i = 2; i < 16; ++i)
+        EXPECT_EQ(AddBoatName(doc, ("Boat " + std::to_string(i)).c_str()), i);
+    EXPECT_EQ(AddBoatName(doc, "C"), -1) << "a full list refuses even a listed name";
 }

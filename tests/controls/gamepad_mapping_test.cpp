@@ -37,7 +37,7 @@ TEST(GamepadMapping, RecordedReadingsDriveTheHelmThroughTheControlOperations) {
     };
     play(-32768, 0, 0);
     t.ExpectNotches(NOTCH_FULL_AHEAD, NOTCH_NEUTRAL);
-    EXPECT_EQ(t.ui.lastEngineShown[0].percent, 100);
+    EXPECT_EQ(t.ui.LastConsoleNumber("engine 0"), 100);
     play(32767, 0, 0);  // flicked astern in one reading: neutral first
     t.ExpectNotches(NOTCH_NEUTRAL, NOTCH_NEUTRAL);
     play(32767, 0, 0);
@@ -49,15 +49,15 @@ TEST(GamepadMapping, RecordedReadingsDriveTheHelmThroughTheControlOperations) {
     t.ExpectNotches(NOTCH_IDLE_AHEAD, NOTCH_FULL_AHEAD);
     play(-32768, 0, 32767, true);  // SYNC: the left stick drives both
     t.ExpectNotches(NOTCH_FULL_AHEAD, NOTCH_FULL_AHEAD);
-    EXPECT_EQ(t.ui.lastRudderPercent, 100);
+    EXPECT_EQ(t.ui.LastConsoleNumber("rudder"), 100);
     pad.button[int(GamepadButton::LeftShoulder)] = pad.button[int(GamepadButton::Start)] = true;
     play(-32768, 0, 0, true);
-    EXPECT_EQ(t.ui.lastRudderPercent, 50);
-    EXPECT_EQ(t.ui.lastThrusterCommand, THRUSTER_PORT);
+    EXPECT_EQ(t.ui.LastConsoleNumber("rudder"), 50);
+    EXPECT_EQ(t.ui.LastConsoleNumber("thruster"), THRUSTER_PORT);
     EXPECT_EQ(t.doc.state.running, 1);
     pad.button[int(GamepadButton::LeftShoulder)] = false;
     play(-32768, 0, 0, true);  // Start held: no second toggle
-    EXPECT_EQ(t.ui.lastThrusterCommand, THRUSTER_OFF);
+    EXPECT_EQ(t.ui.LastConsoleNumber("thruster"), THRUSTER_OFF);
     EXPECT_EQ(t.doc.state.running, 1);
 }
 

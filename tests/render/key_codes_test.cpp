@@ -11,40 +11,36 @@
 namespace {
 
 // The codes the settings file stores come out of the keys a user presses.
-TEST(KeyCodes, BoundKeysAndFixedKeysMapToTheirVirtualKeyCodes) {
+TEST(KeyCodes, KeysMapToTheirVirtualKeyCodes) {
     const int letters[] = {Qt::Key_U, Qt::Key_O, Qt::Key_I, Qt::Key_W, Qt::Key_X,
                            Qt::Key_S, Qt::Key_R, Qt::Key_V, Qt::Key_F, Qt::Key_E,
                            Qt::Key_C, Qt::Key_D, Qt::Key_J, Qt::Key_L, Qt::Key_K};
-    for (int slot = 0; slot < KEY_SLOTS_CONSULTED; ++slot) {
+    for (int slot = 0; slot < KEY_SLOTS_CONSULTED; ++slot)
         EXPECT_EQ(VirtualKeyFromQt(letters[slot], false), DEFAULT_KEY_BINDINGS[slot]) << slot;
-    }
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F1, false), KEY_F1);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F2, false), KEY_F2);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F11, false), KEY_F11);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F12, false), KEY_F12);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape, false), KEY_ESCAPE);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_PageUp, false), KEY_PAGE_UP);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_PageDown, false), KEY_PAGE_DOWN);
-}
-
-TEST(KeyCodes, ShiftedSymbolsShareTheirKeyAndTheKeypadHasItsOwn) {
-    // "=" and "+" are one key, "-" and "_" another, as are "," "<", "." ">", "/" "?".
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Equal, false), KEY_EQUALS);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, false), KEY_EQUALS);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Minus, false), KEY_MINUS);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Underscore, false), KEY_MINUS);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Less, false), KEY_COMMA);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Greater, false), KEY_PERIOD);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Question, false), KEY_SLASH);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Exclam, false), '1');
-    // The keypad's plus and minus are not the zoom keys.
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, true), 107);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Minus, true), 109);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_5, true), 0x65);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_5, false), '5');
-    // Keys without a code are left alone.
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_unknown, false), 0);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_VolumeUp, false), 0);
+    // {Qt key, on the keypad, code}: shifted symbols share their key ("=" "+", "-" "_",
+    // "," "<", "." ">", "/" "?"), the keypad has codes of its own, unknown keys give 0.
+    const int keys[][3] = {{Qt::Key_F1, 0, KEY_F1},
+                           {Qt::Key_F2, 0, KEY_F2},
+                           {Qt::Key_F11, 0, KEY_F11},
+                           {Qt::Key_F12, 0, KEY_F12},
+                           {Qt::Key_Escape, 0, KEY_ESCAPE},
+                           {Qt::Key_PageUp, 0, KEY_PAGE_UP},
+                           {Qt::Key_PageDown, 0, KEY_PAGE_DOWN},
+                           {Qt::Key_Equal, 0, KEY_EQUALS},
+                           {Qt::Key_Plus, 0, KEY_EQUALS},
+                           {Qt::Key_Minus, 0, KEY_MINUS},
+                           {Qt::Key_Underscore, 0, KEY_MINUS},
+                           {Qt::Key_Less, 0, KEY_COMMA},
+                           {Qt::Key_Greater, 0, KEY_PERIOD},
+                           {Qt::Key_Question, 0, KEY_SLASH},
+                           {Qt::Key_Exclam, 0, '1'},
+                           {Qt::Key_Plus, 1, 107},
+                           {Qt::Key_Minus, 1, 109},
+                           {Qt::Key_5, 1, 0x65},
+                           {Qt::Key_5, 0, '5'},
+                           {Qt::Key_unknown, 0, 0},
+                           {Qt::Key_VolumeUp, 0, 0}};
+    for (const auto& k : keys) EXPECT_EQ(VirtualKeyFromQt(k[0], k[1] != 0), k[2]) << k[0];
 }
 
 // The Keys dialog names every code a key press can give.

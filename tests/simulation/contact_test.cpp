@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -9,12 +10,62 @@
 #include "../support/test_document.h"
 #include "common/angles.h"
 #include "common/constants.h"
-#include "contact_test_support.h"
+#include "controls/control_state.h"
 #include "docks/custom_slip.h"
 #include "docks/dock_commands.h"
 #include "docks/fenders.h"
+#include "simulation/contact_hull.h"
+#include "simulation/step.h"
 
 namespace {
+
+bool StateIsFinite(const CKLVNDoc& doc) {
+    const DynamicState& s = doc.state;
+    for (double v : {s.posX, s.posY, s.headingRad, s.waterVelX, s.waterVelY, s.yawRate,
+                     doc.forces.contactForceX, doc.forces.contactMoment})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+WorldPoint HullPointInWorld(const CKLVNDoc& doc, int k) {
+    return PlaceTablePoint(CurrentBoatPose(doc), doc.boat.hullPoints[k]);
+}
+
+// Whether a world point lies inside the hull outline (even-odd rule).
+bool InsideHull(const CKLVNDoc& doc, double x, double y) {
+    bool inside = false;
+    for (int i = 0, j = HULL_OUTLINE_POINTS - 1; i < HULL_OUTLINE_POINTS; j = i++) {
+        const WorldPoint a = HullPointInWorld(doc, i), b = HullPointInWorld(doc, j);
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+// The boat at rest at a pose, running.
+void PlaceBoat(CKLVNDoc& doc, double x, double y, double headingDeg) {
+    doc.boat.startX = x;
+    doc.boat.startY = y;
+    doc.boat.startHeading = headingDeg;
+    ResetBoat(doc);
+    SetRunState(doc, 1, 1);
+}
+
+// Full ahead for `steps` steps with the state finite throughout; returns the
+// largest world x (or y) any hull outline point reached.
+double DriveFullAhead(CKLVNDoc& doc, int steps, bool alongX) {
+    ChangeEngine(doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
+    double furthest = -1e9;
+    for (int i = 0; i < steps; ++i) {
+        Step(doc);
+        EXPECT_TRUE(StateIsFinite(doc)) << "step " << i;
+        if (!StateIsFinite(doc)) break;
+        for (int k = 0; k < HULL_OUTLINE_POINTS; ++k)
+            furthest = std::max(furthest,
+                                alongX ? HullPointInWorld(doc, k).x : HullPointInWorld(doc, k).y);
+    }
+    return furthest;
+}
 
 // A motorboat at rest, bow north at the origin, running, among the given
 // decks (no cells, no pilings).
@@ -37,6 +88,13 @@ void SetMoving(CKLVNDoc& doc, double speed, double course) {
     doc.state.waterVelY = speed * std::sin(course);
     doc.state.speedThroughWater = doc.state.speedOverGround = speed;
     doc.state.courseThroughWater = WrapAngle(course);
+}
+
+std::unique_ptr<CKLVNDoc> InSlip(int type, int slipSize, int layout) {
+    auto doc = MakeTestDocument(type);
+    SelectSlipSize(*doc, slipSize);
+    SelectDockLayout(*doc, layout);
+    return doc;
 }
 
 }  // namespace
@@ -85,9 +143,12 @@ TEST(Contact, MomentsStayWithinTheirLimit) {
             k = j;
     }
     const WorldPoint q = HullPointInWorld(*doc, k);
-    const double r = doc->boat.hullPoints[k].r, reach = r + 0.5 * PILING_RADIUS - 0.2;
-    doc->dock.pilings[0] = {q.x * reach / r, q.y * reach / r};
+    const double r = doc->boat.hullPoints[k].r, clear = r + 0.5 * PILING_RADIUS + 0.05;
+    doc->dock.pilings[0] = {q.x * clear / r, q.y * clear / r};  // just clear of the hull
     doc->dock.pilingCount = 1;
+    EXPECT_EQ(FindContacts(*doc), 0);
+    const double reach = clear - 0.25;
+    doc->dock.pilings[0] = {q.x * reach / r, q.y * reach / r};
     ASSERT_EQ(FindContacts(*doc), 1);
     const double arm = doc->contact.contactArm[0], speed = 12.0;
     SetMoving(*doc, speed, std::atan2(q.y, q.x));
@@ -179,7 +240,7 @@ TEST(Contact, CustomSlipLengthOfZeroOrBelowStaysFinite) {
             ApplyCustomSlip(*doc, 20, length);
             ASSERT_EQ(doc->dock.slipSizeIndex, CUSTOM_SLIP);
             SetRunState(*doc, 1, 1);
-            FullAhead(*doc);
+            ChangeEngine(*doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
             ChangeRudder(*doc, RUDDER_STEP_PORT, -1);
             for (int i = 0; i < 400; ++i) {
                 Step(*doc);
@@ -187,4 +248,50 @@ TEST(Contact, CustomSlipLengthOfZeroOrBelowStaysFinite) {
             }
         }
     }
+}
+
+TEST(ContactDrive, FullAheadIntoTheHeadPierStopsAtItsFace) {
+    for (int type : {MOTORBOAT, SAILBOAT, HOUSEBOAT}) {
+        SCOPED_TRACE(type);
+        auto doc = InSlip(type, 4, 1);  // 22 x 60
+        const double L = doc->dock.slipSizes[4].length;
+        PlaceBoat(*doc, doc->boat.startX, doc->boat.startY, 90.0);
+        double impactSpeed = 0, furthest = -1e9;
+        for (int i = 0; i < 2000; ++i) {
+            impactSpeed = std::max(impactSpeed, doc->state.speedOverGround);
+            furthest = std::max(furthest, DriveFullAhead(*doc, 1, false));
+            ASSERT_LE(doc->contact.contactCount, CONTACT_LIST_SIZE);
+        }
+        EXPECT_GT(impactSpeed, 5.0);
+        EXPECT_LT(furthest, L + 1.0);
+        EXPECT_GT(HullPointInWorld(*doc, HULL_BOW_TIP).y, L - 1.0);
+        EXPECT_LT(doc->state.speedOverGround, 1.0);
+    }
+}
+
+TEST(ContactDrive, NoTunnellingThroughAFingerPier) {
+    for (double speed : {0.0, 34.0}) {
+        SCOPED_TRACE(speed);
+        auto doc = InSlip(MOTORBOAT, 4, 1);
+        const double L = doc->dock.slipSizes[4].length;
+        PlaceBoat(*doc, -0.8 * doc->boat.lengthOverall, L / 2, 0.0);  // bow east, at the pier
+        doc->state.waterVelX = doc->state.speedThroughWater = doc->state.speedOverGround = speed;
+        const double furthest = DriveFullAhead(*doc, 1200, true);
+        EXPECT_GT(furthest, -1.0);
+        EXPECT_LT(furthest, doc->dock.dockWidth);
+        EXPECT_LT(doc->state.posX, 0.0);
+    }
+}
+
+TEST(ContactDrive, APilingIsNotRunThrough) {
+    auto doc = InSlip(SAILBOAT, 3, 6);
+    const Piling target = doc->dock.pilings[2];
+    PlaceBoat(*doc, target.x + 0.3, target.y - 1.1 * doc->boat.lengthOverall, 90.0);
+    int touching = 0;
+    for (int i = 0; i < 1500; ++i) {
+        DriveFullAhead(*doc, 1, false);
+        ASSERT_FALSE(InsideHull(*doc, target.x, target.y)) << "step " << i;
+        if (doc->contact.firstPassContactCount > 0) ++touching;
+    }
+    EXPECT_GT(touching, 0);
 }

@@ -31,7 +31,6 @@ TEST(IntegrateMotion, OneStepUnderAKnownSurgeForceAndHeadingWrap) {
     EXPECT_DOUBLE_EQ(st.waterVelX, a * dt);
     EXPECT_DOUBLE_EQ(st.posX, 0.5 * a * dt * dt);
     EXPECT_DOUBLE_EQ(st.surgeSpeed, a * dt);
-    EXPECT_EQ(st.speedOverGround, st.speedThroughWater);
     EXPECT_DOUBLE_EQ(st.hullAngleDeg, 270.0);
     EXPECT_DOUBLE_EQ(st.compassHeading, 90.0);
 
@@ -40,10 +39,8 @@ TEST(IntegrateMotion, OneStepUnderAKnownSurgeForceAndHeadingWrap) {
         st.headingRad = yaw > 0 ? PI_2 - 0.001 : 0.0005;
         st.yawRate = yaw;
         IntegrateMotion(*doc);
-        EXPECT_GE(st.headingRad, 0.0);
-        EXPECT_LE(st.headingRad, PI_2);
-        EXPECT_GE(st.compassHeading, 0.0);
-        EXPECT_LT(st.compassHeading, 360.0);
+        EXPECT_TRUE(st.headingRad >= 0.0 && st.headingRad <= PI_2) << st.headingRad;
+        EXPECT_TRUE(st.compassHeading >= 0.0 && st.compassHeading < 360.0) << st.compassHeading;
     }
 }
 
