@@ -28,23 +28,14 @@ namespace {
 
 using Shell = WindowTest;
 
-// Every item of a menu tree, one line each: submenus by their title and an
-// indent, separators skipped.
-void ListMenu(const QMenu* menu, const QString& indent, QStringList& out) {
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator()) continue;
-        out << indent + action->text();
-        if (action->menu()) ListMenu(action->menu(), indent + "  ", out);
+// A menu's items in order, separators skipped, a submenu's items in brackets.
+QString Items(const QMenu* menu) {
+    QStringList items;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        items << (a->menu() ? a->text() + " [" + Items(a->menu()) + "]" : a->text());
     }
-}
-
-QStringList MenuTree(QMenuBar* bar) {
-    QStringList out;
-    for (QAction* top : bar->actions()) {
-        out << top->text();
-        ListMenu(top->menu(), "  ", out);
-    }
-    return out;
+    return items.join(", ");
 }
 
 QAction* Command(CMainFrame* frame, CommandId id) {
@@ -91,82 +82,31 @@ void ChooseInSelection(int row, QStringList* shown = nullptr) {
 
 TEST_F(Shell, MenuTreeAndToolbarInTheirOrder) {
     Open(MOTORBOAT, 1);
-    const QStringList expected = {"&File",
-                                  "  English Units",
-                                  "  Metric Units",
-                                  "  E&xit",
-                                  "&View",
-                                  "  &Toolbar",
-                                  "  &Status Bar",
-                                  "Control",
-                                  "  Run",
-                                  "  Pause",
-                                  "  Reset",
-                                  "  Bridge",
-                                  "    Separate Shift and Throttle",
-                                  "    Combined Shift and Throttle",
-                                  "  Keys ...",
-                                  "  Gamepad",
-                                  "Docks",
-                                  "  Slip size",
-                                  "    Auto",
-                                  "    10 x 20",
-                                  "    13 x 30",
-                                  "    16 x 40",
-                                  "    19 x 50",
-                                  "    22 x 60",
-                                  "    Custom ...",
-                                  "  Slip and pilings",
-                                  "  Slips - Bottom",
-                                  "  Slips - Right",
-                                  "  Slips - Top",
-                                  "  Slips - Left",
-                                  "  Pilings - Bottom",
-                                  "  Pilings - Right",
-                                  "  Pilings - Top",
-                                  "  Pilings - Left",
-                                  "Boat",
-                                  "  Open ...",
-                                  "  New",
-                                  "    Motorboat ...",
-                                  "    Sailboat ...",
-                                  "    Houseboat ...",
-                                  "  Edit ...",
-                                  "  Save",
-                                  "  Delete ...",
-                                  "  Adv Settings",
-                                  "Environment",
-                                  "  Settings ...",
-                                  "  Wind",
-                                  "  Current",
-                                  "&Help",
-                                  "  &About KLVN..."};
-    EXPECT_EQ(MenuTree(Frame()->menuBar()).join("\n").toStdString(),
-              expected.join("\n").toStdString());
-
-    QStringList buttons;
+    QStringList menus, buttons;
+    for (QAction* top : Frame()->menuBar()->actions())
+        menus << top->text() + ": " + Items(top->menu());
+    EXPECT_EQ(
+        menus.join("\n").toStdString(),
+        "&File: English Units, Metric Units, E&xit\n"
+        "&View: &Toolbar, &Status Bar\n"
+        "Control: Run, Pause, Reset, Bridge [Separate Shift and Throttle, Combined Shift and "
+        "Throttle], Keys ..., Gamepad\n"
+        "Docks: Slip size [Auto, 10 x 20, 13 x 30, 16 x 40, 19 x 50, 22 x 60, Custom ...], "
+        "Slip and pilings, Slips - Bottom, Slips - Right, Slips - Top, Slips - Left, Pilings - "
+        "Bottom, Pilings - Right, Pilings - Top, Pilings - Left\n"
+        "Boat: Open ..., New [Motorboat ..., Sailboat ..., Houseboat ...], Edit ..., Save, "
+        "Delete ..., Adv Settings\n"
+        "Environment: Settings ..., Wind, Current\n"
+        "&Help: &About KLVN...");
     for (QAction* a : Frame()->ToolBar()->actions()) {
-        QWidget* button = Frame()->ToolBar()->widgetForAction(a);
-        buttons << button->accessibleName() + (a->isEnabled() ? "" : "(off)");
+        buttons << Frame()->ToolBar()->widgetForAction(a)->accessibleName() +
+                       (a->isEnabled() ? "" : "(off)");
     }
-    const QStringList expectedButtons = {"Run",
-                                         "Pause",
-                                         "Stop & Reset",
-                                         "Blank(off)",
-                                         "Show Bridge",
-                                         "Blank(off)",
-                                         "Edit the current boat",
-                                         "Blank(off)",
-                                         "Toggle the wind on/off",
-                                         "Toggle current flow on/off",
-                                         "Blank(off)",
-                                         "Loosen All Lines",
-                                         "Harden All Lines",
-                                         "Remove All Lines",
-                                         "Blank(off)",
-                                         "Remove All Fenders",
-                                         "Blank(off)"};
-    EXPECT_EQ(buttons, expectedButtons);
+    EXPECT_EQ(
+        buttons.join(", ").toStdString(),
+        "Run, Pause, Stop & Reset, Blank(off), Show Bridge, Blank(off), Edit the current boat, "
+        "Blank(off), Toggle the wind on/off, Toggle current flow on/off, Blank(off), Loosen All "
+        "Lines, Harden All Lines, Remove All Lines, Blank(off), Remove All Fenders, Blank(off)");
     EXPECT_EQ(Command(Frame(), CommandId::OpenBoat)->shortcut(), QKeySequence("Ctrl+O"));
     SaveScreenshot(Frame()->grab().toImage(), "main_window");
 }
@@ -199,29 +139,18 @@ TEST_F(Shell, MarksFollowTheSettingsFileAtStartUp) {
     frame_->show();
     OpenEveryMenu(Frame()->menuBar());
 
-    struct Mark {
-        CommandId id;
-        bool checked;
-    };
-    const Mark marks[] = {{CommandId::Wind, true},
-                          {CommandId::Current, false},
-                          {CommandId::MetricUnits, true},
-                          {CommandId::EnglishUnits, false},
-                          {CommandId::CombinedShiftThrottle, true},
-                          {CommandId::SeparateShiftThrottle, false},
-                          {CommandId::PilingsRight, true},
-                          {CommandId::SlipAndPilings, false},
-                          {CommandId::SlipCustom, true},
-                          {CommandId::SlipAuto, false},
-                          {CommandId::Pause, true},
-                          {CommandId::ViewToolbar, true}};
-    for (const Mark& m : marks) {
-        EXPECT_EQ(Command(Frame(), m.id)->isChecked(), m.checked) << static_cast<int>(m.id);
+    // Every checked item, in table order: nothing else carries a mark.
+    QStringList checked;
+    for (const CommandRow& row : COMMANDS) {
+        if (Command(Frame(), row.id)->isChecked()) checked << Command(Frame(), row.id)->text();
     }
+    EXPECT_EQ(checked.join(", ").toStdString(),
+              "Metric Units, &Toolbar, &Status Bar, Pause, Combined Shift and Throttle, Custom "
+              "..., Pilings - Right, Wind");
     auto* wind = qobject_cast<QToolButton*>(
         Frame()->ToolBar()->widgetForAction(Command(Frame(), CommandId::Wind)));
     EXPECT_TRUE(wind->isChecked());
-    EXPECT_EQ(Command(Frame(), CommandId::Slip10x20)->text(), "3 x 6");
+    EXPECT_EQ(Command(Frame(), CommandId::Slip10x20)->text(), "3 x 6");  // metric labels
 
     // A toolbar click toggles the setting, the button and the menu mark alike.
     QTest::mouseClick(wind, Qt::LeftButton);
