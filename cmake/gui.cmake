@@ -22,6 +22,10 @@ target_link_libraries(kelvane_shell PUBLIC kelvane_render)
 # The lock-key panes read the keyboard's indicators through XKB.
 find_package(X11 REQUIRED)
 target_link_libraries(kelvane_shell PRIVATE X11::X11)
+# The tones play through the sound server's simple client library.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(PULSE_SIMPLE REQUIRED IMPORTED_TARGET libpulse-simple)
+target_link_libraries(kelvane_shell PUBLIC PkgConfig::PULSE_SIMPLE)
 target_compile_definitions(kelvane_shell PRIVATE KELVANE_VERSION="${PROJECT_VERSION}")
 
 add_executable(kelvane src/app/main.cpp)

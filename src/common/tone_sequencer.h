@@ -12,8 +12,8 @@
 constexpr int TONE_SAMPLE_RATE = 48000;
 constexpr int TONE_MIN_HZ = 37;  // the range the system beep has always accepted
 constexpr int TONE_MAX_HZ = 32767;
-constexpr int TONE_MAX_MS = 10000;     // longer requests are cut to this
-constexpr int TONE_QUEUE_SIZE = 32;    // tones waiting behind the one playing
+constexpr int TONE_MAX_MS = 10000;      // longer requests are cut to this
+constexpr int TONE_QUEUE_SIZE = 32;     // tones waiting behind the one playing
 constexpr int TONE_FADE_SAMPLES = 240;  // 5 ms
 constexpr double TONE_PEAK = 8192.0;    // a quarter of full scale
 

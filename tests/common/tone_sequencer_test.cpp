@@ -52,7 +52,9 @@ TEST(ToneSequencer, EachToneAtItsPitchAndLengthWithinTheLimits) {
             continue;
         }
         // A few cycles are too few to time to 0.5 %.
-        if (r.ms >= 10) EXPECT_NEAR(PitchHz(pcm, 0, r.samples - 1), r.hz, r.hz * 0.005);
+        if (r.ms >= 10) {
+            EXPECT_NEAR(PitchHz(pcm, 0, r.samples - 1), r.hz, r.hz * 0.005);
+        }
         EXPECT_LE(Peak(pcm), TONE_PEAK);
         EXPECT_GT(Peak(pcm), TONE_PEAK * 0.9);
         EXPECT_LE(std::abs(pcm.front()) + std::abs(pcm.back()), 2);  // no click
