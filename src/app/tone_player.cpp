@@ -26,7 +26,7 @@ constexpr auto IDLE_CLOSE = std::chrono::seconds(5);
 
 }  // namespace
 
-TonePlayer::TonePlayer() {
+TonePlayer::TonePlayer(std::FILE* report) : report_(report) {
     // pa_simple takes no stream properties; the client library adds these to
     // every stream of the program, so the desktop's mixer files the tones
     // under event sounds. A role the user set already stays.
@@ -139,5 +139,6 @@ void TonePlayer::Disconnect() {
 void TonePlayer::ReportSilence() {
     if (reported_) return;
     reported_ = true;
-    std::fprintf(stderr, "kelvane: no audio output; tones are silent\n");
+    std::fprintf(report_, "kelvane: no audio output; tones are silent\n");
+    std::fflush(report_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -18,7 +19,8 @@ struct pa_simple;
 // next tone tries the server again.
 class TonePlayer {
 public:
-    TonePlayer();
+    // The line about missing sound goes to report.
+    explicit TonePlayer(std::FILE* report = stderr);
     ~TonePlayer();
     TonePlayer(const TonePlayer&) = delete;
     TonePlayer& operator=(const TonePlayer&) = delete;
@@ -42,6 +44,7 @@ private:
     bool sounding_ = false;        // guarded by mutex_: the server still plays tones
     bool stopping_ = false;        // guarded by mutex_
     pa_simple* stream_ = nullptr;  // the playback thread's own
-    bool reported_ = false;        // the playback thread's own
+    std::FILE* report_;
+    bool reported_ = false;  // the playback thread's own
     std::thread thread_;
 };
