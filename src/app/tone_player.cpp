@@ -1,6 +1,5 @@
 #include "app/tone_player.h"
 
-#include <pulse/error.h>
 #include <pulse/simple.h>
 
 #include <chrono>
