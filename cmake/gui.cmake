@@ -25,6 +25,10 @@ target_link_libraries(kelvane_shell PRIVATE X11::X11)
 # The gamepad helm reads game controllers through SDL's joystick subsystem.
 find_package(SDL2 REQUIRED)
 target_link_libraries(kelvane_shell PUBLIC SDL2::SDL2)
+# The tones play through the sound server's simple client library.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(PULSE_SIMPLE REQUIRED IMPORTED_TARGET libpulse-simple)
+target_link_libraries(kelvane_shell PUBLIC PkgConfig::PULSE_SIMPLE)
 target_compile_definitions(kelvane_shell PRIVATE KELVANE_VERSION="${PROJECT_VERSION}")
 
 add_executable(kelvane src/app/main.cpp)

@@ -12,6 +12,8 @@ packages=(
   libx11-dev x11-utils                # the lock-key panes (XKB); window checks in the tests
   libsdl2-dev                         # the gamepad helm (game controllers)
   dbus-daemon at-spi2-core python3-pyatspi  # the accessibility trial
+  pkg-config libpulse-dev             # the tones, through the sound server
+  pulseaudio pulseaudio-utils         # a private sound server and recorder for the tone trial
 )
 
 missing=()

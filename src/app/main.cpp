@@ -8,6 +8,7 @@
 #include "app/gamepad_helm.h"
 #include "app/main_frame.h"
 #include "app/shell_ui.h"
+#include "app/tone_player.h"
 #include "dialogs/bridge_console_window.h"
 #include "document/document.h"
 #include "document/startup.h"
@@ -27,6 +28,9 @@ void WorkingDirectory(char (&folder)[DATA_FOLDER_SIZE]) {
 
 int main(int argc, char* argv[]) {
     ExitCleanlyOnFatalStartupErrors();
+    // Before the window system's threads start: the player sets its stream
+    // role in the environment. It outlives the user interface that uses it.
+    TonePlayer tones;
     QApplication app(argc, argv);
     const QString problem = DisplayProblem();
     if (!problem.isEmpty()) {
@@ -36,6 +40,7 @@ int main(int argc, char* argv[]) {
 
     ClearDocument(document);
     ShellUserInterface ui;
+    ui.SetTonePlayer(&tones);
     document.ui = &ui;
     char folder[DATA_FOLDER_SIZE];
     WorkingDirectory(folder);

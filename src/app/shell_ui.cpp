@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/main_frame.h"
+#include "app/tone_player.h"
 #include "boat/boat_list.h"
 #include "dialogs/boat_selection_dialog.h"
 #include "dialogs/bridge_console_window.h"
@@ -38,9 +39,9 @@ bool ShellUserInterface::AskYesNo(const char* text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-// The bell for now; tones of their own pitch and length come with the dialogs.
-void ShellUserInterface::Beep(int, int) {
-    QApplication::beep();
+// Queued and played at the pitch and length asked for; the call returns at once.
+void ShellUserInterface::Beep(int frequencyHz, int durationMs) {
+    if (tones_) tones_->Play(frequencyHz, durationMs);
 }
 
 int ShellUserInterface::ChooseBoat(const char* title) {

@@ -10,12 +10,18 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def wait_for(find, what, seconds=20):
     end = time.time() + seconds
     while time.time() < end:
-        found = find()
+        try:
+            found = find()
+        except GLib.GError:
+            # The tree is live: a window closing while it is walked (the
+            # first-start message) takes its objects away. Walk it again.
+            found = None
         if found is not None:
             return found
         time.sleep(0.1)
