@@ -26,7 +26,6 @@ TEST(GamepadHelm, VirtualPadDrivesThePortEngineRunsAndLeavesTheEnginesWhenUnplug
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32768);
     helm.Poll();
     EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_FULL_AHEAD);
-    EXPECT_EQ(ui.LastConsoleNumber("engine 0"), 100);
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
     helm.Poll();
     EXPECT_EQ(doc->controls.throttleNotch[0], NOTCH_NEUTRAL);

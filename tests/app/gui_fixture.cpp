@@ -1,5 +1,6 @@
 #include "app/gui_fixture.h"
 
+#include <QApplication>
 #include <QTest>
 #include <cstdlib>
 
@@ -96,4 +97,18 @@ bool HasColourNear(const QImage& image, QPoint at, int radius, int r, int g, int
         }
     }
     return false;
+}
+
+void ShowActive(QWidget& window, const char* screenshot) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
+    SaveScreenshot(window.grab().toImage(), screenshot);
+}
+
+void TypeAndLeave(QLineEdit* box, const char* text, Qt::Key leave) {
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, leave);
 }

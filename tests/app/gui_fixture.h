@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLineEdit>
 #include <QPoint>
 #include <memory>
 #include <string>
@@ -51,6 +52,12 @@ public:
 // With KELVANE_SCREENSHOTS naming a folder, the picture is saved there for a
 // look by eye (never into the source tree).
 void SaveScreenshot(const QImage& image, const std::string& name);
+
+// Shows a window and waits until it is the active one, then saves its picture.
+void ShowActive(QWidget& window, const char* screenshot);
+
+// Types into a box over what it shows and leaves it with a key, as a keyboard user does.
+void TypeAndLeave(QLineEdit* box, const char* text, Qt::Key leave = Qt::Key_Tab);
 
 // Whether a pixel has the colour (r, g, b) within a tolerance of 3 per channel.
 bool HasColour(const QImage& image, QPoint at, int r, int g, int b);

@@ -13,15 +13,20 @@ struct Outcome {
     QString errors;
 };
 
-// Runs the program with the given changes to its environment.
-Outcome RunProgram(const QString& set, const QString& value, const QString& unset) {
-    QProcess program;
+// Starts the program with the given changes to its environment.
+void StartProgram(QProcess& program, const QString& set, const QString& value,
+                  const QString& unset = QString()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!set.isEmpty()) env.insert(set, value);
+    env.insert(set, value);
     if (!unset.isEmpty()) env.remove(unset);
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(QDir::tempPath());
     program.start(KELVANE_PATH, QStringList());
+}
+
+Outcome RunProgram(const QString& set, const QString& value, const QString& unset) {
+    QProcess program;
+    StartProgram(program, set, value, unset);
     const bool finished = program.waitForFinished(20000);
     if (!finished) program.kill();
     return {finished, program.exitStatus(), program.exitCode(),
@@ -51,13 +56,8 @@ TEST(NoDisplay, EndsWithAClearMessageInsteadOfACrash) {
 TEST(NoDisplay, EndsWithAClearMessageAndTheErrorBoxWithoutOpenGL) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "needs a display";
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_XCB_GL_INTEGRATION", "none");
-    program.setProcessEnvironment(env);
-    program.setWorkingDirectory(QDir::tempPath());
-    program.start(KELVANE_PATH, QStringList());
-    QString errors;
-    QString windows;
+    StartProgram(program, "QT_XCB_GL_INTEGRATION", "none");
+    QString errors, windows;
     for (int i = 0; i < 200 && !windows.contains("\"Application Error\""); ++i) {
         program.waitForReadyRead(100);
         errors += QString::fromLocal8Bit(program.readAllStandardError());

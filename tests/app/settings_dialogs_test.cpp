@@ -21,13 +21,6 @@ public:
     }
 };
 
-void Show(QDialog& dialog, const char* screenshot) {
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
-    SaveScreenshot(dialog.grab().toImage(), screenshot);
-}
-
 // The control of that type whose name an assistive technology reads.
 template <typename T>
 T* Named(QWidget& dialog, const QString& name) {
@@ -39,24 +32,16 @@ T* Named(QWidget& dialog, const QString& name) {
     return nullptr;
 }
 
-// Types into a box and leaves it with Tab, as a keyboard user does.
-void TypeAndTab(QLineEdit* box, const char* text) {
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Tab);
-}
-
 }  // namespace
 
 TEST_F(SettingsDialogs, EnvironmentBoxReadOnLeavingAndOkRestartsAtTheAverage) {
     EnvironmentSettingsDialog dialog(nullptr, Doc());
-    Show(dialog, "environment_settings");
+    ShowActive(dialog, "environment_settings");
     for (const EnvironmentGroupText& g : ENVIRONMENT_GROUP_TEXT)
         for (const char* caption : {g.varies, g.average, g.variation, "Fast", "Medium", "Slow"})
             Named<QWidget>(dialog, QString("%1 %2").arg(g.name, caption));
     QLineEdit* speed = Named<QLineEdit>(dialog, "Wind Speed Avg Speed");
-    TypeAndTab(speed, "45");
+    TypeAndLeave(speed, "45");
     EXPECT_EQ(speed->text(), "30.00");
     EXPECT_EQ(ui_.beeps, 2);
     EXPECT_TRUE(Named<QPushButton>(dialog, "CANCEL")->isDefault());  // Enter discards
@@ -66,12 +51,12 @@ TEST_F(SettingsDialogs, EnvironmentBoxReadOnLeavingAndOkRestartsAtTheAverage) {
 
 TEST_F(SettingsDialogs, AdvancedBoxKeepsWhatWasTypedAndSaveTakesIt) {
     AdvancedSettingsDialog dialog(nullptr, Doc());
-    Show(dialog, "advanced_settings");
+    ShowActive(dialog, "advanced_settings");
     for (const AdvancedCoefficient& c : ADVANCED_COEFFICIENTS)
         Named<QLineEdit>(dialog, c.accessibleName);
     EXPECT_TRUE(Named<QPushButton>(dialog, "CANCEL")->isDefault());  // Enter discards
     QLineEdit* translational = Named<QLineEdit>(dialog, "Translational");
-    TypeAndTab(translational, "0.067");
+    TypeAndLeave(translational, "0.067");
     EXPECT_EQ(translational->text(), "0.07");
     QTest::mouseClick(Named<QPushButton>(dialog, "SAVE"), Qt::LeftButton);
     EXPECT_EQ(Doc().boat.translationalDrag, 0.067);

@@ -28,10 +28,7 @@ struct Dialog {
 
 using B = BoatBox;
 
-struct BoatDialogRules : ::testing::Test {
-    FileDocument f;
-    void SetUp() override { f.StartUpFresh(); }
-};
+using BoatDialogRules = FreshStart;
 const std::string NINES(400, '9');
 
 }  // namespace
@@ -132,7 +129,6 @@ TEST_F(BoatDialogRules, PropRudderThrusterAndTwinEffects) {
 // Whatever a user can reach in the dialog, the boat saved from it loads again
 // and drives with finite numbers.
 TEST_F(BoatDialogRules, EveryCornerSavesLoadsAndDrives) {
-    CKLVNDoc& doc = *f.doc;
     const BoatDialogChoice engines[] = {BoatDialogChoice::Inboard, BoatDialogChoice::OutboardOrIO};
     const BoatDialogChoice counts[] = {BoatDialogChoice::Single, BoatDialogChoice::Twin};
     Names englishMessages;

@@ -32,12 +32,14 @@ void SetName(CKLVNDoc& doc, const char* name) {
     std::memcpy(doc.boat.boatName, name, std::strlen(name));
 }
 
+using SavingBoats = FreshStart;
+using OpeningBoats = FreshStart;
+using DeletingBoats = FreshStart;
+using BoatNameList = FreshStart;
+
 }  // namespace
 
-TEST(SaveBoat, WritesTheFileListsTheNameRewritesAListedOneAndRefusesWhenFull) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+TEST_F(SavingBoats, WritesTheFileListsTheNameRewritesAListedOneAndRefusesWhenFull) {
     doc.boatPresent = false;
     SaveBoat(doc);  // nothing without a boat
     EXPECT_EQ(f.Files(), (Names{"Persist.kvn"}));
@@ -63,7 +65,7 @@ TEST(SaveBoat, WritesTheFileListsTheNameRewritesAListedOneAndRefusesWhenFull) {
     EXPECT_EQ(f.Files().size(), 17u);
 }
 
-TEST(SaveBoat, HostileNamesAndAnUnwritableFolderLeaveNoFileAndNoListEntry) {
+TEST(SaveBoatName, HostileNamesAndAnUnwritableFolderLeaveNoFileAndNoListEntry) {
     FileDocument f;
     f.UseDataSubfolder();
     f.StartUpFresh();
@@ -86,10 +88,7 @@ TEST(SaveBoat, HostileNamesAndAnUnwritableFolderLeaveNoFileAndNoListEntry) {
     EXPECT_EQ(doc.settings.boatCount, 0);
 }
 
-TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+TEST_F(OpeningBoats, LoadsTheChosenBoatOrKeepsThePreviousOne) {
     OpenBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
     EXPECT_TRUE(f.ui.chooseBoatTitles.empty());
@@ -119,10 +118,7 @@ TEST(OpenBoat, LoadsTheChosenBoatOrKeepsThePreviousOne) {
     EXPECT_EQ(StoredSettings(doc)->currentBoatIndex, 0);
 }
 
-TEST(DeleteBoat, AnotherBoatThenTheCurrentOneThenTheLast) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+TEST_F(DeletingBoats, AnotherBoatThenTheCurrentOneThenTheLast) {
     DeleteBoat(doc);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));
     f.ui.messages.clear();
@@ -160,10 +156,7 @@ TEST(DeleteBoat, AnotherBoatThenTheCurrentOneThenTheLast) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+TEST_F(OpeningBoats, ABoatEditedToItsLimitsLoadsBack) {
     SetDisplayUnits(doc, true);
     BoatDialogValues v;
     FillBoatDialog(doc, v, BOAT_DIALOG_NEW, SAILBOAT);
@@ -186,10 +179,7 @@ TEST(OpenBoat, ABoatEditedToItsLimitsLoadsBack) {
 // Names are added in order and matched exactly; a full list refuses even a
 // listed name; removing closes the gap and follows the current boat; the
 // selection list shows every listed name whole.
-TEST(BoatList, AddRemoveAndTheSelectionList) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+TEST_F(BoatNameList, AddRemoveAndTheSelectionList) {
     SettingsRecord& s = doc.settings;
     EXPECT_EQ(RemoveBoatName(doc, 0), 0);
     EXPECT_EQ(f.ui.messages, (Names{NO_BOATS}));

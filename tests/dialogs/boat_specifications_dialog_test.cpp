@@ -17,13 +17,6 @@ QLineEdit* Box(QWidget* dialog, const char* field) {
     return dialog->findChild<QLineEdit*>(field);
 }
 
-void TypeInto(QLineEdit* box, const char* text, Qt::Key leave) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, leave);
-}
-
 // Runs the Edit command; once the dialog is up and active, act works it with
 // real key events (the dialog is closed afterwards whatever act did).
 bool RunEdit(CMainFrame* frame, const std::function<void(QDialog*)>& act) {
@@ -43,7 +36,7 @@ bool RunEdit(CMainFrame* frame, const std::function<void(QDialog*)>& act) {
 TEST_F(BoatDialogWindow, BoxesNamedByTheirLabelsEnterCancelsAndOkTakesTheTypedLength) {
     Open(MOTORBOAT, 1);
     EXPECT_FALSE(RunEdit(Frame(), [](QDialog* d) {
-        TypeInto(Box(d, "lengthOverall"), "99", Qt::Key_Return);
+        TypeAndLeave(Box(d, "lengthOverall"), "99", Qt::Key_Return);
         EXPECT_FALSE(d->isVisible()) << "CANCEL is the default button";
     }));
     EXPECT_EQ(Doc().boat.lengthOverall, 35.0);
@@ -55,7 +48,7 @@ TEST_F(BoatDialogWindow, BoxesNamedByTheirLabelsEnterCancelsAndOkTakesTheTypedLe
             ASSERT_NE(Box(d, info.field), nullptr) << info.field;
             EXPECT_EQ(Box(d, info.field)->accessibleName(), info.accessibleName);
         }
-        TypeInto(Box(d, "lengthOverall"), "40", Qt::Key_Tab);
+        TypeAndLeave(Box(d, "lengthOverall"), "40", Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), Box(d, "beam")) << "Tab follows the layout";
         EXPECT_EQ(Box(d, "dockLineLength")->text(), "80.00");
         // OK pressed the way an assistive tool does, the focus still in a box.

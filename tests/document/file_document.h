@@ -2,6 +2,8 @@
 
 // A document keeping its files in a temporary folder, with a recording user interface.
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
@@ -65,4 +67,11 @@ struct FileDocument {
     std::string Slot(int i) const { return doc->settings.boatNames[i]; }
     std::string File(const std::string& name) const { return data + "/" + name; }
     Names Files() const { return TempFolder::EntriesOf(data); }
+};
+
+// A test on a document after its first start, that start's message forgotten.
+struct FreshStart : ::testing::Test {
+    FileDocument f;
+    CKLVNDoc& doc = *f.doc;
+    void SetUp() override { f.StartUpFresh(); }
 };

@@ -65,10 +65,9 @@ TEST(StartUp, FirstStartInAnEmptyFolderWritesTheDefaults) {
     for (int k = 0; k < 17; ++k) EXPECT_EQ(Int32At(b.data(), 636 + 4 * k), keys[k]);
 }
 
-TEST(StartUp, SettingsRoundTripAndMetricUnits) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+using SettingsRoundTrip = FreshStart;
+
+TEST_F(SettingsRoundTrip, SavedAndStartedFromInMetricUnits) {
     doc.settings.metricUnits = 1;
     doc.settings.windOn = 1;
     doc.settings.envSettingsPersisted.envAverage[0] = 12.5;

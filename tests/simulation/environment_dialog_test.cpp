@@ -19,10 +19,9 @@ TEST(EnvironmentDialog, BoxRangesAndRadiosFromPeriods) {
     for (const auto& [period, rate] : periods) EXPECT_EQ(EnvRateFromPeriod(period), rate) << period;
 }
 
-TEST(EnvironmentDialog, OkRestartsAtTheAveragesAndSavesTheSettings) {
-    FileDocument f;
-    f.StartUpFresh();
-    CKLVNDoc& doc = *f.doc;
+using EnvironmentDialogOk = FreshStart;
+
+TEST_F(EnvironmentDialogOk, RestartsAtTheAveragesAndSavesTheSettings) {
     SetDisplayUnits(doc, true);  // the dialog stays in knots and degrees
     for (int k = 0; k < ENV_QUANTITIES; ++k) {
         doc.env.envSmoothed[k] = doc.env.envValue[k] = 7.5 + k;        // drifted away

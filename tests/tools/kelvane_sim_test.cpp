@@ -142,6 +142,10 @@ TEST(KelvaneSimTest, BadScriptsAreRejected) {
         {"at 0 fenders all\n", 1, "fenders"},
         {"at 0 dump boat\n", 1, "dump"},
         {"steps 2\nat 0 line 3 attach 3 0\nat 1 line 3 attach 3 1\n", 3, "made fast already"},
+        {"steps 2\nat 0 console press 1133\n", 2, "the bridge console is not open"},
+        {"steps 2\nat 0 console open\nat 1 console press 1132\n", 3, "not on console layout 139"},
+        {"steps 2\nat 0 console open\nat 0 console press 2\nat 1 console press 1\n", 4, "not open"},
+        {"steps 2\nat 0 console bar 1129 release 101\n", 2, "release P(0...100)"},
     };
     TempFolder folder;
     for (const auto& b : bad) {
