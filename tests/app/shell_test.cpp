@@ -284,7 +284,7 @@ TEST_F(Shell, DesktopShortcutsWorkWhileTheViewHasTheKeys) {
     EXPECT_EQ(Doc().settings.boatCount, 1);
     EXPECT_EQ(std::memcmp(&before, &Doc().controls, sizeof before), 0);
     QTest::keyClick(View(), Qt::Key_F, Qt::AltModifier);
-    QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
     QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "&File");
