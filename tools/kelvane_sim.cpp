@@ -6,7 +6,8 @@
 // The document is built as the program's start-up builds it, from settings
 // made by the script's header instead of a settings file; no file is read or
 // written unless a command asks. Errors go to stderr with exit status 2, and
-// then nothing is printed on stdout.
+// then nothing is printed on stdout. A script with a goal is an exercise: its
+// result and score follow the trace after a blank line.
 
 #include <cstdio>
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "document/camera.h"
 #include "document/document.h"
 #include "document/startup.h"
+#include "practice/practice_run.h"
 #include "script_reader.h"
 #include "simulation/gaussian_random.h"
 #include "simulation/step.h"
@@ -60,7 +62,9 @@ bool StartUp(const Script& script, ScriptContext& context, const std::string& pa
     SeedSimulationRandom(doc, script.seed);
     BringUpDocument(doc);
     SetRunState(doc, 0, 1);
-    return ApplyHeader(script, true, context, path, error);
+    if (!ApplyHeader(script, true, context, path, error)) return false;
+    StartPractice(doc);
+    return true;
 }
 
 bool Run(const Script& script, ScriptContext& context, const std::string& path, bool withStatus,
@@ -79,6 +83,7 @@ bool Run(const Script& script, ScriptContext& context, const std::string& path, 
         bool ranContacts = doc.state.running != 0;
         doc.contact.firstPassContactCount = 0;
         Step(doc);
+        ObservePracticeStep(doc);
         if ((call + 1) % script.every == 0) {
             int contacts = ranContacts ? doc.contact.firstPassContactCount : 0;
             AppendTraceRow(context.output, doc, call + 1, contacts, withStatus);
@@ -118,6 +123,13 @@ int main(int argc, char** argv) {
     doc->ui = &console;
     if (!Run(script, context, path, withStatus, error)) return Fail(error);
 
+    // An exercise ends its output with the result, after a blank line.
+    if (doc->practice.outcome != PRACTICE_OFF) {
+        char result[512];
+        FormatPracticeResult(doc->practice, result, sizeof result);
+        output += '\n';
+        output += result;
+    }
     std::fwrite(output.data(), 1, output.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
