@@ -10,14 +10,15 @@ namespace {
 
 constexpr double KNOTS_PER_FPS = 0.5924170616113744;
 
-void TallyContacts(const ContactState& contact, PracticeTally& tally) {
-    const bool dock = contact.firstPassDockHits > 0;
-    const bool fender = contact.firstPassFenderHits > 0;
-    // A contact counts once, when it begins, however many steps it lasts.
-    if (dock && !tally.touchingDock) ++tally.dockContacts;
-    if (fender && !tally.touchingFender) ++tally.fenderContacts;
-    tally.touchingDock = dock;
-    tally.touchingFender = fender;
+// A contact counts once, when it begins after a clear spell.
+void TallyTouch(bool touching, double dt, double& clearFor, std::int32_t& contacts) {
+    if (touching && clearFor >= CONTACT_GAP_SECONDS - 1e-9) ++contacts;
+    clearFor = touching ? 0.0 : clearFor + dt;
+}
+
+void TallyContacts(const ContactState& contact, double dt, PracticeTally& tally) {
+    TallyTouch(contact.firstPassDockHits > 0, dt, tally.dockClearFor, tally.dockContacts);
+    TallyTouch(contact.firstPassFenderHits > 0, dt, tally.fenderClearFor, tally.fenderContacts);
     tally.hardestContact = std::fmax(tally.hardestContact, contact.firstPassHardestSpeed);
 }
 
@@ -41,6 +42,8 @@ void TallyLines(const Mooring& mooring, PracticeTally& tally) {
 void StartPractice(CKLVNDoc& doc) {
     std::memset(&doc.practice.tally, 0, sizeof doc.practice.tally);
     doc.practice.tally.partedSeen = doc.mooring.linesParted;
+    doc.practice.tally.dockClearFor = CONTACT_GAP_SECONDS;
+    doc.practice.tally.fenderClearFor = CONTACT_GAP_SECONDS;
     doc.practice.outcome = doc.practice.goal.kind == GOAL_NONE ? PRACTICE_OFF : PRACTICE_RUNNING;
 }
 
@@ -49,7 +52,7 @@ void ObservePracticeStep(CKLVNDoc& doc) {
     if (run.outcome != PRACTICE_RUNNING || !doc.state.running) return;
     PracticeTally& tally = run.tally;
     tally.elapsed += doc.state.timeStep;
-    TallyContacts(doc.contact, tally);
+    TallyContacts(doc.contact, doc.state.timeStep, tally);
     TallyLines(doc.mooring, tally);
 
     const bool still = std::fabs(doc.state.speedOverGround) * KNOTS_PER_FPS < GOAL_DWELL_KNOTS;

@@ -9,6 +9,9 @@ struct CKLVNDoc;
 
 constexpr int PRACTICE_TITLE_SIZE = 80;
 constexpr int PRACTICE_DESCRIPTION_SIZE = 160;
+// A boat grinding along a pier touches and comes free step after step: a
+// touch counts as a new contact only after this long clear of everything.
+constexpr double CONTACT_GAP_SECONDS = 0.5;
 
 // How a practice run stands.
 enum PracticeOutcome : std::int32_t {
@@ -26,8 +29,8 @@ struct PracticeTally {
     std::int32_t dockContacts;    // contacts of the hull with docks and pilings
     std::int32_t fenderContacts;  // contacts taken on fenders
     double hardestContact;        // ft/s, the fastest hull point at a dock or piling contact
-    std::uint8_t touchingDock, touchingFender;  // in contact at the last step
-    std::uint8_t gap[2];
+    // s since the hull last touched a dock or piling, and a fender anything
+    double dockClearFor, fenderClearFor;
     std::uint32_t linesUsedMask;  // lines made fast at some step, one bit each
     std::int32_t linesUsed;
     std::int32_t linesParted;
