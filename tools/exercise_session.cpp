@@ -77,3 +77,10 @@ void EndExercise(CKLVNDoc& doc, const CKLVNDoc& keep) {
     SetRunState(doc, 1, 0);
     ResetBoat(doc);
 }
+
+std::string ExerciseRowText(const ExerciseInfo& info, int bestScore) {
+    if (!info.error.empty()) return info.title + " - cannot be started: " + info.error;
+    std::string row = info.title;
+    if (!info.description.empty()) row += " - " + info.description;
+    return row + (bestScore < 0 ? " - not yet done" : " - best score " + std::to_string(bestScore));
+}

@@ -31,3 +31,7 @@ bool BeginExercise(CKLVNDoc& doc, const std::string& path, CKLVNDoc& keep, std::
 // Puts the kept document back (its settings, boat, dock, environment and data
 // folder), the boat reset at its start pose and paused.
 void EndExercise(CKLVNDoc& doc, const CKLVNDoc& keep);
+
+// A row of the list of exercises: "Title - description - best score N" (or
+// "not yet done"), or the reason it cannot be started.
+std::string ExerciseRowText(const ExerciseInfo& info, int bestScore);

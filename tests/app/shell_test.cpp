@@ -139,6 +139,8 @@ TEST_F(Shell, MenuTreeAndToolbarInTheirOrder) {
                                   "  Settings ...",
                                   "  Wind",
                                   "  Current",
+                                  "Practice",
+                                  "  Exercises ...",
                                   "&Help",
                                   "  &About KLVN..."};
     EXPECT_EQ(MenuTree(Frame()->menuBar()).join("\n").toStdString(),

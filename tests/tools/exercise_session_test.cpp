@@ -32,6 +32,12 @@ TEST(ExerciseSessionTest, ListsEveryExerciseAndTheErrorOfABrokenOne) {
     EXPECT_NE(broken[0].error.find("a.sim:2: goal: expected moored A|B"), std::string::npos);
     EXPECT_NE(broken[1].error.find("not an exercise"), std::string::npos);
     EXPECT_TRUE(ListExercises(folder.File("missing")).empty());
+
+    EXPECT_EQ(ExerciseRowText(shipped[0], -1),
+              "First steps - " + shipped[0].description + " - not yet done");
+    EXPECT_EQ(ExerciseRowText(shipped[0], 87).substr(ExerciseRowText(shipped[0], 87).size() - 13),
+              "best score 87");
+    EXPECT_EQ(ExerciseRowText(broken[1], 50).find("b.sim - cannot be started: "), 0u);
 }
 
 TEST(ExerciseSessionTest, TheUsersDocumentComesBackAndItsFilesAreNotTouched) {
