@@ -18,7 +18,9 @@ file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.h
   src/dialogs/*.cpp src/dialogs/*.h)
 list(FILTER KELVANE_SHELL_SOURCES EXCLUDE REGEX ".*/src/app/main\\.cpp$")
 add_library(kelvane_shell STATIC ${KELVANE_SHELL_SOURCES})
-target_link_libraries(kelvane_shell PUBLIC kelvane_render)
+target_link_libraries(kelvane_shell PUBLIC kelvane_render kelvane_script)
+target_compile_definitions(kelvane_shell PRIVATE
+  KELVANE_EXERCISES_DIR="${CMAKE_SOURCE_DIR}/exercises")
 # The lock-key panes read the keyboard's indicators through XKB.
 find_package(X11 REQUIRED)
 target_link_libraries(kelvane_shell PRIVATE X11::X11)

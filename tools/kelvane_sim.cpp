@@ -6,7 +6,8 @@
 // The document is built as the program's start-up builds it, from settings
 // made by the script's header instead of a settings file; no file is read or
 // written unless a command asks. Errors go to stderr with exit status 2, and
-// then nothing is printed on stdout.
+// then nothing is printed on stdout. A script with a goal is an exercise: its
+// result and score follow the trace after a blank line.
 
 #include <cstdio>
 #include <cstring>
@@ -14,11 +15,10 @@
 #include <string>
 
 #include "controls/headless_console.h"
-#include "document/camera.h"
 #include "document/document.h"
-#include "document/startup.h"
+#include "practice/practice_run.h"
 #include "script_reader.h"
-#include "simulation/gaussian_random.h"
+#include "script_start.h"
 #include "simulation/step.h"
 #include "trace.h"
 
@@ -29,38 +29,6 @@ constexpr int EXIT_SCRIPT_ERROR = 2;
 int Fail(const std::string& message) {
     std::fprintf(stderr, "kelvane-sim: %s\n", message.c_str());
     return EXIT_SCRIPT_ERROR;
-}
-
-bool ApplyHeader(const Script& script, bool afterStartUp, ScriptContext& context,
-                 const std::string& path, std::string& error) {
-    for (const HeaderAction& header : script.header) {
-        if (header.afterStartUp != afterStartUp) continue;
-        std::string what;
-        if (!header.action(context, what)) {
-            error = path + ":" + std::to_string(header.line) + ": " + what;
-            return false;
-        }
-    }
-    return true;
-}
-
-// Start-up as the program runs it with a settings file saying what the header
-// says: the camera, defaults, the header's settings, the working copy of the
-// environment, then the in-memory bring-up. The view's creation then enables mouse input.
-bool StartUp(const Script& script, ScriptContext& context, const std::string& path,
-             std::string& error) {
-    CKLVNDoc& doc = context.doc;
-    ClearDocument(doc);
-    InitCamera(doc);
-    ApplySettingsDefaults(doc);
-    doc.boatPresent = false;
-    doc.dataFolder[0] = '\0';
-    if (!ApplyHeader(script, false, context, path, error)) return false;
-    doc.env = doc.settings.envSettingsPersisted;
-    SeedSimulationRandom(doc, script.seed);
-    BringUpDocument(doc);
-    SetRunState(doc, 0, 1);
-    return ApplyHeader(script, true, context, path, error);
 }
 
 bool Run(const Script& script, ScriptContext& context, const std::string& path, bool withStatus,
@@ -79,6 +47,7 @@ bool Run(const Script& script, ScriptContext& context, const std::string& path, 
         bool ranContacts = doc.state.running != 0;
         doc.contact.firstPassContactCount = 0;
         Step(doc);
+        ObservePracticeStep(doc);
         if ((call + 1) % script.every == 0) {
             int contacts = ranContacts ? doc.contact.firstPassContactCount : 0;
             AppendTraceRow(context.output, doc, call + 1, contacts, withStatus);
@@ -111,13 +80,20 @@ int main(int argc, char** argv) {
     auto doc = std::make_unique<CKLVNDoc>();
     std::string output;
     ScriptContext context = {*doc, output};
-    if (!StartUp(script, context, path, error)) return Fail(error);
+    if (!StartScript(script, context, path, error)) return Fail(error);
     // The bridge console opens without a window; the document's display calls
     // reach it as they would reach the window.
     HeadlessConsole console;
     doc->ui = &console;
     if (!Run(script, context, path, withStatus, error)) return Fail(error);
 
+    // An exercise ends its output with the result, after a blank line.
+    if (doc->practice.outcome != PRACTICE_OFF) {
+        char result[512];
+        FormatPracticeResult(doc->practice, result, sizeof result);
+        output += '\n';
+        output += result;
+    }
     std::fwrite(output.data(), 1, output.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -59,6 +59,7 @@ CommandTable LinesCommands();
 CommandTable DocksCommands();
 CommandTable PersistCommands();
 CommandTable ConsoleCommands();
+CommandTable PracticeCommands();
 
 // Helpers for reading words. Each returns false when the word is not what is
 // asked for; the whole word must be the number.

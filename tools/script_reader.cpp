@@ -10,7 +10,8 @@ constexpr long long MAX_STEPS = 1000000;  // about seven hours of simulated time
 
 // The tables of every subsystem's commands.
 std::vector<CommandTable> AllCommandTables() {
-    return {SimCommands(), LinesCommands(), DocksCommands(), PersistCommands(), ConsoleCommands()};
+    return {SimCommands(),     LinesCommands(),   DocksCommands(),
+            PersistCommands(), ConsoleCommands(), PracticeCommands()};
 }
 
 Words SplitWords(const std::string& line) {

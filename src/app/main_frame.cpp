@@ -12,6 +12,7 @@
 
 #include "app/gamepad_helm.h"
 #include "app/lock_keys.h"
+#include "app/practice_shell.h"
 #include "app/shell_commands.h"
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dialog.h"
@@ -46,7 +47,11 @@ CMainFrame::CMainFrame(CKLVNDoc& doc) : doc_(doc) {
     setCentralWidget(container_);
 
     gamepad_ = std::make_unique<GamepadHelm>(doc);
-    connect(view_, &CKLVNView::tickStarting, this, [this] { gamepad_->Poll(); });
+    practice_ = new PracticeShell(*this);
+    connect(view_, &CKLVNView::tickStarting, this, [this] {
+        gamepad_->Poll();
+        practice_->CheckRun();
+    });
     commands_ = new ShellCommands(*this);
     BuildMenus();
     BuildToolBar();
@@ -187,6 +192,9 @@ void CMainFrame::RunShellCommand(CommandId id) {
             break;
         case CommandId::ShowBridge:
             emit bridgeRequested();
+            break;
+        case CommandId::Exercises:
+            practice_->OpenExercises();
             break;
         case CommandId::About:
             RunAboutDialog(this, view_->OpenGlVersion());

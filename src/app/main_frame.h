@@ -10,6 +10,7 @@ class QMenu;
 class QToolBar;
 class CKLVNView;
 class GamepadHelm;
+class PracticeShell;
 class ShellCommands;
 struct CKLVNDoc;
 
@@ -35,6 +36,8 @@ public:
     // The game-controller helm, polled before every tick's frame; off until
     // turned on (the program turns it on at start-up).
     GamepadHelm& Gamepad() const { return *gamepad_; }
+    // Practice ▸ Exercises and the run of an exercise.
+    PracticeShell& Practice() const { return *practice_; }
 
     // Carries out a command that needs the windows (dialogs, the console,
     // the toolbar and status bar, Exit).
@@ -63,6 +66,7 @@ private:
     QWidget* container_;
     ShellCommands* commands_;
     std::unique_ptr<GamepadHelm> gamepad_;
+    PracticeShell* practice_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QLabel* lockPanes_[3] = {};

@@ -57,6 +57,7 @@ struct Mooring {
     double lineAttachHeight;  // deck height + 0.01
     double cleatHeight;       // freeboard + 0.01
     std::int32_t anchorLineIndex;
+    std::int32_t linesParted;  // lines that parted under load since start-up
 
     std::int32_t fenderCount;  // 0 ... 10
     std::int32_t fenderActive[FENDER_SLOTS];

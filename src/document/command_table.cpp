@@ -73,6 +73,8 @@ const CommandRow COMMANDS[COMMAND_COUNT] = {
      H::Document, C::Document},
     {Id::Keys, "Keys ...", "Change the keys that drive the boat", "", "", H::Shell, C::Never},
     {Id::Gamepad, "Gamepad", "Drive with a game controller", "", "", H::Shell, C::Shell},
+    {Id::Exercises, "Exercises ...", "Choose an exercise and practise it", "", "", H::Shell,
+     C::Never},
     {Id::About, "&About KLVN...", "", "", "", H::Shell, C::Never},
     {Id::ShowBridge, "Show Bridge", "Show the Bridge Control Console", "Show Bridge", "", H::Shell,
      C::Never},

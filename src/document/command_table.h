@@ -51,6 +51,8 @@ enum class CommandId : int {
     // Beyond the original menus, at the end of the Control menu.
     Keys = 32830,
     Gamepad = 32831,
+    // The Practice menu.
+    Exercises = 32832,
     About = 57664,
     Exit = 57665,
     ViewToolbar = 59392,
@@ -77,7 +79,7 @@ struct CommandRow {
     CommandCheck check;
 };
 
-constexpr int COMMAND_COUNT = 48;
+constexpr int COMMAND_COUNT = 49;
 extern const CommandRow COMMANDS[COMMAND_COUNT];
 
 // The row of an id, or null for an id that is no command.

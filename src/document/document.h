@@ -9,6 +9,7 @@
 #include "docks/mooring.h"
 #include "document/camera.h"
 #include "document/settings_record.h"
+#include "practice/practice_run.h"
 #include "simulation/contact.h"
 #include "simulation/dynamic_state.h"
 #include "simulation/environment_record.h"
@@ -41,6 +42,7 @@ struct CKLVNDoc {
     RandomSource random;
     GaussianState gaussian;  // the spare normal deviate and the first-draw seeding
     char statusText[STATUS_TEXT_SIZE];
+    PracticeRun practice;  // the exercise being driven, if any
 
     // Where "Persist.kvn" and the .boat files live. Empty: the document reads and
     // writes no file at all (the headless runner, unless a script asks).

@@ -1,6 +1,7 @@
 #include "render/render_frame.h"
 
 #include "document/document.h"
+#include "practice/practice_run.h"
 #include "render/gl_api.h"
 #include "render/north_arrow.h"
 #include "render/primitives.h"
@@ -21,6 +22,7 @@ void RenderFrame(CKLVNDoc& doc, FrameState& frame) {
     }
 
     Step(doc);
+    ObservePracticeStep(doc);  // nothing unless an exercise runs
 
     camera.viewUp[0] = 0.0;
     camera.viewUp[1] = 1.0;

@@ -110,6 +110,35 @@ bool ResolveOneContact(CKLVNDoc& doc, int c, double rx, double ry, double moment
     return true;
 }
 
+// Sorts the first search's contacts for the practice score: hull against docks
+// and pilings, or fenders; and the fastest hull point of the former, from the
+// motion the boat came in with. A source of -1 is fender 0 only while that
+// fender is set; otherwise it is a hull point outside every zone.
+void TallyFirstPass(CKLVNDoc& doc, int found) {
+    ContactState& list = doc.contact;
+    const DynamicState& st = doc.state;
+    const BoatPose pose = CurrentBoatPose(doc);
+    list.firstPassDockHits = 0;
+    list.firstPassFenderHits = 0;
+    list.firstPassHardestSpeed = 0.0;
+    for (int c = 0; c < found && c < CONTACT_LIST_SIZE; ++c) {
+        const int source = list.contactSource[c];
+        const int fender = -source - 1;
+        if (source < 0 && fender < FENDER_SLOTS && doc.mooring.fenderActive[fender]) {
+            ++list.firstPassFenderHits;
+            continue;
+        }
+        ++list.firstPassDockHits;
+        const int point = list.contactPoint[c];
+        const int k = point >= 0 && point < HULL_POINT_RECORDS ? point : 0;
+        const WorldPoint q = PlaceTablePoint(pose, doc.boat.hullPoints[k]);
+        const double vx = st.groundVelX - st.yawRate * (q.y - st.posY);
+        const double vy = st.groundVelY + st.yawRate * (q.x - st.posX);
+        const double speed = std::sqrt(vx * vx + vy * vy);
+        if (speed > list.firstPassHardestSpeed) list.firstPassHardestSpeed = speed;
+    }
+}
+
 }  // namespace
 
 void ResolveContacts(CKLVNDoc& doc) {
@@ -121,7 +150,10 @@ void ResolveContacts(CKLVNDoc& doc) {
 
     for (int pass = 0; pass < CONTACT_PASSES; ++pass) {
         const int found = FindContacts(doc);
-        if (pass == 0) doc.contact.firstPassContactCount = found;
+        if (pass == 0) {
+            doc.contact.firstPassContactCount = found;
+            TallyFirstPass(doc, found);
+        }
         if (found == 0) break;
         const double rx = doc.state.posX, ry = doc.state.posY;
         for (int c = 0; c < found; ++c) {

@@ -23,6 +23,12 @@ struct ContactState {
     double contactArm[CONTACT_LIST_SIZE];  // ft, lever arm of the contact moment
     std::int32_t
         firstPassContactCount;  // found by the first search of the last step (runner trace)
+    // The same first search, sorted for the practice score: contacts of the hull
+    // with docks and pilings, contacts on fenders, and the fastest hull point
+    // among the former (ft/s over ground, before any push).
+    std::int32_t firstPassDockHits;
+    std::int32_t firstPassFenderHits;
+    double firstPassHardestSpeed;
 };
 
 // Whether a point lies in the part of the dock where contact is possible

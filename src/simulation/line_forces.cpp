@@ -66,6 +66,7 @@ void ComputeLineForces(CKLVNDoc& doc) {
                 if (tension > boat.lineBreakingPtFactor * boat.lineSlipFactor * k) {
                     // Parts: back on the boat, but this step's pull still acts.
                     SetLineState(doc, i, nullptr, LINE_STOWED);
+                    ++doc.mooring.linesParted;
                 }
             }
         } else {
