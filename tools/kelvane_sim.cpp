@@ -17,6 +17,7 @@
 #include "document/document.h"
 #include "document/startup.h"
 #include "script_reader.h"
+#include "script_start.h"
 #include "simulation/gaussian_random.h"
 #include "simulation/step.h"
 #include "trace.h"
@@ -28,38 +29,6 @@ constexpr int EXIT_SCRIPT_ERROR = 2;
 int Fail(const std::string& message) {
     std::fprintf(stderr, "kelvane-sim: %s\n", message.c_str());
     return EXIT_SCRIPT_ERROR;
-}
-
-bool ApplyHeader(const Script& script, bool afterStartUp, ScriptContext& context,
-                 const std::string& path, std::string& error) {
-    for (const HeaderAction& header : script.header) {
-        if (header.afterStartUp != afterStartUp) continue;
-        std::string what;
-        if (!header.action(context, what)) {
-            error = path + ":" + std::to_string(header.line) + ": " + what;
-            return false;
-        }
-    }
-    return true;
-}
-
-// Start-up as the program runs it with a settings file saying what the header
-// says: the camera, defaults, the header's settings, the working copy of the
-// environment, then the in-memory bring-up. The view's creation then enables mouse input.
-bool StartUp(const Script& script, ScriptContext& context, const std::string& path,
-             std::string& error) {
-    CKLVNDoc& doc = context.doc;
-    ClearDocument(doc);
-    InitCamera(doc);
-    ApplySettingsDefaults(doc);
-    doc.boatPresent = false;
-    doc.dataFolder[0] = '\0';
-    if (!ApplyHeader(script, false, context, path, error)) return false;
-    doc.env = doc.settings.envSettingsPersisted;
-    SeedSimulationRandom(doc, script.seed);
-    BringUpDocument(doc);
-    SetRunState(doc, 0, 1);
-    return ApplyHeader(script, true, context, path, error);
 }
 
 bool Run(const Script& script, ScriptContext& context, const std::string& path, bool withStatus,
@@ -110,7 +79,7 @@ int main(int argc, char** argv) {
     auto doc = std::make_unique<CKLVNDoc>();
     std::string output;
     ScriptContext context = {*doc, output};
-    if (!StartUp(script, context, path, error)) return Fail(error);
+    if (!StartScriptDocument(script, context, path, error)) return Fail(error);
     if (!Run(script, context, path, withStatus, error)) return Fail(error);
 
     std::fwrite(output.data(), 1, output.size(), stdout);

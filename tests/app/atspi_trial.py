@@ -10,12 +10,21 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def wait_for(find, what, seconds=20):
     end = time.time() + seconds
     while time.time() < end:
-        found = find()
+        try:
+            found = find()
+        except GLib.GError as error:
+            # The tree changes while it is searched (the first-start message
+            # box closing, the main window filling in): an object listed a
+            # moment ago may be gone when asked for its role. Search again.
+            if "No such object" not in str(error):
+                raise
+            found = None
         if found is not None:
             return found
         time.sleep(0.1)
