@@ -21,8 +21,7 @@ done
 jobs=$(nproc)
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKELVANE_GUI=OFF -DKELVANE_BENCH=OFF >/dev/null
 cmake --build build-release -j "$jobs" --target kelvane-soak >/dev/null
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON -DKELVANE_GUI=OFF \
-  -DKELVANE_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON -DKELVANE_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs" --target kelvane-soak >/dev/null
 echo "== Release"
 build-release/kelvane-soak --steps 0 --minutes "$minutes" "${args[@]}"
