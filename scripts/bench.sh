@@ -113,12 +113,14 @@ import json, os, platform, sys
 work, renderer, first_ms, alloc_step, alloc_render = sys.argv[1:6]
 def medians(path):
     out = {}
-    for b in json.load(open(path))["benchmarks"]:
+    text = open(path).read()
+    for b in json.loads(text[text.index("{"):])["benchmarks"]:
         if b.get("aggregate_name") == "median":
             out[b["run_name"]] = b
     return out
 core = medians(os.path.join(work, "core.json"))
-render = json.load(open(os.path.join(work, "render.json")))["benchmarks"][0]
+text = open(os.path.join(work, "render.json")).read()
+render = json.loads(text[text.index("{"):])["benchmarks"][0]  # after the renderer line
 def us(name):
     b = next((v for k, v in core.items() if name in k), None)
     if b is None:
@@ -157,8 +159,9 @@ PY
 if [[ -n "$profile_file" && -s "$profile_file" ]]; then
   echo
   echo "== where one second of driving goes (perf, by shared object, then by symbol)"
-  perf report -i "$profile_file" --stdio --no-children --sort dso 2>/dev/null | grep -v '^#' |
-    grep -v '^$' | head -12
-  perf report -i "$profile_file" --stdio --no-children --sort sym 2>/dev/null | grep -v '^#' |
-    grep '%' | head -20
+  # (head closes the pipe early: that is no failure)
+  perf report -i "$profile_file" --stdio --no-children -g none --sort dso 2>/dev/null |
+    grep '%' | head -8 || true
+  perf report -i "$profile_file" --stdio --no-children -g none --sort dso,sym 2>/dev/null |
+    grep '%' | head -15 || true
 fi
