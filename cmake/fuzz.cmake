@@ -1,4 +1,5 @@
-# libFuzzer targets for the two file loaders, run for a fixed number of inputs
+# libFuzzer targets for the two file loaders and the kelvane-sim script
+# reader, run for a fixed number of inputs
 # under AddressSanitizer and UndefinedBehaviorSanitizer:
 #   ctest -L fuzz
 # The core is built a second time with the fuzzing instrumentation so that the
@@ -39,3 +40,14 @@ foreach(loader boat settings)
   set_tests_properties(fuzz_${loader}_file PROPERTIES LABELS fuzz FIXTURES_REQUIRED fuzz_corpus
     TIMEOUT 900)
 endforeach()
+
+# The script reader and the commands it reads, built on the fuzzing core.
+add_executable(fuzz_script_reader fuzz/script_reader_fuzz.cpp ${KELVANE_SCRIPT_SOURCES})
+target_include_directories(fuzz_script_reader PRIVATE tools)
+target_link_libraries(fuzz_script_reader PRIVATE kelvane_core_fuzz)
+target_link_options(fuzz_script_reader PRIVATE -fsanitize=fuzzer)
+add_test(NAME fuzz_script_reader
+  COMMAND fuzz_script_reader -runs=${KELVANE_FUZZ_RUNS} -seed=1 -print_final_stats=1
+          -dict=${CMAKE_SOURCE_DIR}/fuzz/script_words.dict ${KELVANE_FUZZ_CORPUS}/script)
+set_tests_properties(fuzz_script_reader PROPERTIES LABELS fuzz FIXTURES_REQUIRED fuzz_corpus
+  TIMEOUT 900)

@@ -64,4 +64,7 @@ if(KELVANE_BENCH)
     add_executable(kelvane_render_bench bench/render_bench_gui.cpp)
     target_link_libraries(kelvane_render_bench PRIVATE kelvane_render benchmark::benchmark)
   endif()
+  # The bare window scripts/bench.sh measures the program against.
+  add_executable(kelvane_bare_window bench/bare_window_gui.cpp)
+  target_link_libraries(kelvane_bare_window PRIVATE kelvane_render)
 endif()

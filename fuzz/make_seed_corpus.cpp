@@ -5,10 +5,11 @@
 //
 // FOLDER is emptied first, so that every fuzzing run starts from the same
 // seeds; the boat seeds go to FOLDER/boat, the settings seeds to
-// FOLDER/settings.
+// FOLDER/settings, the kelvane-sim scripts to FOLDER/script.
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,19 @@ bool WriteSettings(const std::string& path, const SettingsRecord& settings) {
     return WriteBytes(path, bytes, sizeof bytes);
 }
 
+// Scripts that between them use every command the script reader knows that
+// touches no file.
+const char* const SCRIPT_SEEDS[] = {
+    "type motorboat\nlayout 1\nwind 6 270 varies 2 medium\nseed 7\nsteps 300\nevery 10\n"
+    "at 0 run\nat 0 engine both astern\nat 20 engine port value 1 50\n"
+    "at 30 rudder hardport\nat 40 rudder percent 60\nat 50 thruster port\nat 60 key F11\n",
+    "type sailboat\nlayout 5\ncurrent 1.5 90\nslip custom 20 50\nsteps 200\n"
+    "at 0 run\nat 5 line 0 attach 3 10\nat 9 line 0 harden\nat 12 lines loosen\n"
+    "at 20 fender 4 0\nat 25 unfender 4 0\nat 30 fenders remove\nat 35 layout 9\n"
+    "at 40 slip auto\nat 45 pose capture\nat 50 key F12\nat 60 pause\nat 61 reset\n",
+    "# comment only\ntype houseboat\nlayout 8\nsteps 10\nat 0 key 87\nat 3 lines remove\n",
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,6 +58,7 @@ int main(int argc, char** argv) {
     fs::remove_all(folder, ignored);
     fs::create_directories(folder / "boat");
     fs::create_directories(folder / "settings");
+    fs::create_directories(folder / "script");
 
     auto doc = std::make_unique<CKLVNDoc>();
     bool ok = true;
@@ -74,6 +89,13 @@ int main(int argc, char** argv) {
     doc->settings.envSettingsPersisted.envVaries[0] = 1;
     ok = WriteSettings((folder / "settings" / "list.kvn").string(), doc->settings) && ok;
     ok = WriteBytes((folder / "settings" / "short.kvn").string(), shortFile, 10) && ok;
+
+    int n = 0;
+    for (const char* script : SCRIPT_SEEDS) {
+        std::ofstream out(folder / "script" / ("seed" + std::to_string(++n) + ".sim"));
+        out << script;
+        ok = static_cast<bool>(out) && ok;
+    }
 
     if (!ok) std::fprintf(stderr, "kelvane_fuzz_seeds: cannot write the seeds in %s\n", argv[1]);
     return ok ? 0 : 1;

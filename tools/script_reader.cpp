@@ -131,6 +131,11 @@ bool ReadScript(const std::string& path, Script& script, std::string& error) {
         error = path + ": cannot open the script";
         return false;
     }
+    return ReadScriptFrom(file, path, script, error);
+}
+
+bool ReadScriptFrom(std::istream& file, const std::string& path, Script& script,
+                    std::string& error) {
     bool inTimeline = false;
     std::string text;
     int line = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,8 @@ struct Script {
 // Reads and checks the whole script. On failure returns false with
 // "PATH:LINE: what is wrong" in error.
 bool ReadScript(const std::string& path, Script& script, std::string& error);
+
+// The same for a script already open (a generated one, or a fuzzer's input);
+// path names it in messages.
+bool ReadScriptFrom(std::istream& file, const std::string& path, Script& script,
+                    std::string& error);

@@ -22,7 +22,6 @@ const char BOAT_CORRUPTED[] = "Boat file is corrupted:\n\nUsing default boat";
 const char LIST_FULL[] = "Boat list is full:\n\nYou must delete a boat\nbefore saving this one";
 const char CANNOT_WRITE_TRY_ANOTHER[] = "Cannot write to boat data file:\n\nTry another name";
 const char CANNOT_WRITE[] = "Cannot write to boat data file";
-const char CANNOT_SAVE_SETTINGS[] = "Cannot save persistent data";
 const char DELETE_CURRENT[] = "This will delete the current boat\n\nDelete it?";
 
 constexpr int PATH_SIZE = DATA_FOLDER_SIZE + 32;
@@ -79,9 +78,12 @@ void SaveBoat(CKLVNDoc& doc) {
         case RECORD_FILE_WHOLE:
             break;
     }
+    // The list changes only when the settings file that keeps it is written:
+    // a list the file does not hold would vanish at the next start.
+    const SettingsRecord listed = doc.settings;
     AddBoatNameToList(doc.settings, name);
-    // SaveSettings reports a file it cannot open itself: one message in all.
-    if (SaveSettings(doc) == 0) doc.ui->ShowMessage(CANNOT_SAVE_SETTINGS);
+    // SaveSettings reports its own failure: one message in all.
+    if (SaveSettings(doc) != 1) doc.settings = listed;
 }
 
 void OpenBoat(CKLVNDoc& doc) {

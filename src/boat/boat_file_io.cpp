@@ -1,5 +1,6 @@
 #include "boat/boat_file_io.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -18,6 +19,16 @@ bool FlushToDisk(std::FILE* file) {
     return fsync(fileno(file)) == 0;
 }
 
+// A write past the file size limit raises SIGXFSZ, whose default action ends
+// the program with the user's work unsaved. Ignored, the write fails with
+// EFBIG instead and the save is reported as failed like any other. A handler
+// someone else installed is left alone.
+void KeepFileSizeLimitFromEndingTheProgram() {
+    struct sigaction current {};
+    if (sigaction(SIGXFSZ, nullptr, &current) != 0) return;
+    if (current.sa_handler == SIG_DFL) signal(SIGXFSZ, SIG_IGN);
+}
+
 }  // namespace
 
 RecordFileStatus ReadRecordFile(const char* path, std::uint8_t* bytes, std::size_t size) {
@@ -33,6 +44,7 @@ RecordFileStatus WriteRecordFile(const char* path, const std::uint8_t* bytes, st
     int n = std::snprintf(temporary, sizeof temporary, "%s%s", path, TEMPORARY_SUFFIX);
     if (n < 0 || static_cast<std::size_t>(n) >= sizeof temporary) return RECORD_FILE_CANNOT_OPEN;
 
+    KeepFileSizeLimitFromEndingTheProgram();
     std::FILE* file = std::fopen(temporary, "wb");
     if (file == nullptr) return RECORD_FILE_CANNOT_OPEN;
     bool whole = std::fwrite(bytes, 1, size, file) == size;

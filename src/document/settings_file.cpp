@@ -79,14 +79,10 @@ int SaveSettings(CKLVNDoc& doc) {
     SettingsRecordToBytes(doc.settings, bytes);
     RecordFileStatus status = RECORD_FILE_CANNOT_OPEN;
     if (SettingsPath(doc, path, sizeof path)) status = WriteRecordFile(path, bytes, sizeof bytes);
-    switch (status) {
-        case RECORD_FILE_WHOLE:
-            return 1;
-        case RECORD_FILE_SHORT:
-            return 0;
-        case RECORD_FILE_CANNOT_OPEN:
-            break;
-    }
+    if (status == RECORD_FILE_WHOLE) return 1;
+    // A write that fell short (a full disk, the file size limit) is as much a
+    // lost setting as a file that cannot be opened: the user hears of both,
+    // and the earlier file stays in place.
     doc.ui->ShowMessage("Cannot save persistent data");
-    return -1;
+    return status == RECORD_FILE_SHORT ? 0 : -1;
 }

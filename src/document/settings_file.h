@@ -16,10 +16,10 @@ enum SettingsFileStatus {
 };
 
 // Writes the settings record to "Persist.kvn" in the data folder. Returns 1 on
-// success, 0 when the write fell short, -1 when the file cannot be opened (and
-// then says "Cannot save persistent data" itself). With no data folder it
-// writes nothing and returns 1. The old file stays in place until the new one
-// is whole.
+// success, 0 when the write fell short, -1 when the file cannot be opened; on
+// either failure it says "Cannot save persistent data" itself. With no data
+// folder it writes nothing and returns 1. The old file stays in place until
+// the new one is whole.
 int SaveSettings(CKLVNDoc& doc);
 
 // Whether the boat list's count, current slot and names, the boat type and the

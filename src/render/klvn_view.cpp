@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 #include <QWheelEvent>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "controls/key_dispatch.h"
 #include "document/document.h"
@@ -63,6 +66,20 @@ void CKLVNView::resizeGL(int width, int height) {
 void CKLVNView::paintGL() {
     RenderFrame(doc_, frame_);
     FinishFrame(frame_);  // the window swaps right after this returns
+    if (!firstFrameShown_) NoteFirstFrame();
+}
+
+// With KELVANE_FIRST_FRAME_STAMP set, the wall-clock time of the first frame
+// (ms since the epoch) goes to stderr, so that scripts/bench.sh can measure
+// the time from start to first frame.
+void CKLVNView::NoteFirstFrame() {
+    firstFrameShown_ = true;
+    if (std::getenv("KELVANE_FIRST_FRAME_STAMP") == nullptr) return;
+    glFinish();
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(
+        stderr, "kelvane: first frame at %lld ms\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
 }
 
 void CKLVNView::RenderAndShow() {
@@ -74,6 +91,7 @@ void CKLVNView::RenderAndShow() {
         glFlush();
     }
     FinishFrame(frame_);
+    if (!firstFrameShown_ && isExposed()) NoteFirstFrame();
 }
 
 void CKLVNView::timerEvent(QTimerEvent* event) {

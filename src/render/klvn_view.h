@@ -65,5 +65,7 @@ private:
     QBasicTimer timer_;
     bool setUpDone_ = false;
     bool repaintPending_ = false;
+    bool firstFrameShown_ = false;
+    void NoteFirstFrame();
     QString openGlVersion_;
 };
