@@ -189,7 +189,7 @@ void CMainFrame::RunShellCommand(CommandId id) {
             emit bridgeRequested();
             break;
         case CommandId::About:
-            RunAboutDialog(this, view_->OpenGlVersion());
+            RunAboutDialog(this, view_->OpenGlVersion(), QString::fromLocal8Bit(doc_.dataFolder));
             break;
         default:
             break;
