@@ -38,6 +38,8 @@ int main(int argc, char* argv[]) {
     // role in the environment. It outlives the user interface that uses it.
     TonePlayer tones;
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvane.Kelvane"));
     SingleInstance instance(QString::fromStdString(folder));
     if (!instance.Acquire()) {
         ReportAlreadyRunning(instance);
