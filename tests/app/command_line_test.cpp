@@ -74,8 +74,7 @@ TEST(SingleInstance, LockOfADeadProgramIsTakenOver) {
     const QByteArray pid = dead.readAllStandardOutput().trimmed();
     QFile lock(QDir(folder.path()).filePath("Kelvane.lock"));
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(pid + "\nkelvane\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.write(pid + "\nkelvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     EXPECT_TRUE(SingleInstance(folder.path()).Acquire());
 }
