@@ -14,6 +14,7 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi  # the accessibility trial
   pkg-config libpulse-dev             # the tones, through the sound server
   pulseaudio pulseaudio-utils         # a private sound server and recorder for the tone trial
+  desktop-file-utils appstream lintian  # the desktop entry, metainfo and package checks
 )
 
 missing=()

@@ -9,14 +9,17 @@
 // then nothing is printed on stdout. A script with a goal is an exercise: its
 // result and score follow the trace after a blank line.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/headless_console.h"
 #include "document/document.h"
 #include "practice/practice_run.h"
+#include "script_commands.h"
 #include "script_reader.h"
 #include "script_start.h"
 #include "simulation/step.h"
@@ -56,12 +59,37 @@ bool Run(const Script& script, ScriptContext& context, const std::string& path, 
     return true;
 }
 
+// The usage and every script command, by where it may stand.
+void PrintHelp() {
+    std::printf(
+        "usage: kelvane-sim [--status] SCRIPT\n"
+        "Runs SCRIPT headless and prints the boat's motion as a CSV trace.\n"
+        "  --status   add the status line's fields to each row\n"
+        "  --help     show this help\n");
+    const char* places[] = {"header", "timeline (after 'at STEP')"};
+    for (unsigned place : {unsigned(IN_HEADER), unsigned(IN_TIMELINE)}) {
+        std::printf("\nScript commands in the %s:\n", places[place == IN_TIMELINE]);
+        std::vector<std::string> names;
+        if (place == IN_HEADER) names = {"seed", "steps", "every"};
+        for (const CommandTable& table : AllCommandTables())
+            for (std::size_t i = 0; i < table.count; ++i)
+                if (table.commands[i].places & place) names.push_back(table.commands[i].name);
+        std::sort(names.begin() + (place == IN_HEADER ? 3 : 0), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+        for (const std::string& name : names) std::printf("  %s\n", name.c_str());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     bool withStatus = false;
     std::string path;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            PrintHelp();
+            return 0;
+        }
         if (std::strcmp(argv[i], "--status") == 0) {
             withStatus = true;
         } else if (argv[i][0] == '-' || !path.empty()) {

@@ -65,3 +65,6 @@ CommandTable PracticeCommands();
 // asked for; the whole word must be the number.
 bool ReadInteger(const std::string& word, long long min, long long max, long long& value);
 bool ReadReal(const std::string& word, double& value);  // finite only
+
+// Every table, in the order the script reader looks a command up.
+std::vector<CommandTable> AllCommandTables();

@@ -4,15 +4,15 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-constexpr long long MAX_STEPS = 1000000;  // about seven hours of simulated time
-
 // The tables of every subsystem's commands.
 std::vector<CommandTable> AllCommandTables() {
     return {SimCommands(),     LinesCommands(),   DocksCommands(),
             PersistCommands(), ConsoleCommands(), PracticeCommands()};
 }
+
+namespace {
+
+constexpr long long MAX_STEPS = 1000000;  // about seven hours of simulated time
 
 Words SplitWords(const std::string& line) {
     std::string text = line.substr(0, line.find('#'));  // '#' starts a comment

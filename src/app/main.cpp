@@ -1,13 +1,13 @@
-#include <unistd.h>
-
 #include <QApplication>
 #include <QEvent>
-#include <cstdio>
+#include <string>
 
+#include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/gamepad_helm.h"
 #include "app/main_frame.h"
 #include "app/shell_ui.h"
+#include "app/single_instance.h"
 #include "app/tone_player.h"
 #include "dialogs/bridge_console_window.h"
 #include "document/document.h"
@@ -19,19 +19,32 @@ namespace {
 // The document owns every record of the run; it is far too large for the stack.
 CKLVNDoc document;
 
-// Boats and the settings file live in the working directory.
-void WorkingDirectory(char (&folder)[DATA_FOLDER_SIZE]) {
-    if (getcwd(folder, sizeof folder) == nullptr) std::snprintf(folder, sizeof folder, ".");
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before the window system starts, so they work without a display.
+    const CommandLine line = ParseCommandLine(Arguments(argc, argv));
+    if (line.action != CommandLineAction::Run) return PrintCommandLineAnswer(line);
+    std::string folder;
+    if (!ResolveDataFolder(line, folder)) return 1;
     ExitCleanlyOnFatalStartupErrors();
     // Before the window system's threads start: the player sets its stream
     // role in the environment. It outlives the user interface that uses it.
     TonePlayer tones;
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvane.Kelvane"));
+    SingleInstance instance(QString::fromStdString(folder));
+    if (!instance.Acquire()) {
+        ReportAlreadyRunning(instance);
+        return 1;
+    }
     const QString problem = DisplayProblem();
     if (!problem.isEmpty()) {
         ReportDisplayProblem(problem);
@@ -42,9 +55,7 @@ int main(int argc, char* argv[]) {
     ShellUserInterface ui;
     ui.SetTonePlayer(&tones);
     document.ui = &ui;
-    char folder[DATA_FOLDER_SIZE];
-    WorkingDirectory(folder);
-    StartUpDocument(document, folder);
+    StartUpDocument(document, folder.c_str());
 
     CMainFrame frame(document);
     ui.Attach(&frame);

@@ -197,7 +197,7 @@ void CMainFrame::RunShellCommand(CommandId id) {
             practice_->OpenExercises();
             break;
         case CommandId::About:
-            RunAboutDialog(this, view_->OpenGlVersion());
+            RunAboutDialog(this, view_->OpenGlVersion(), QString::fromLocal8Bit(doc_.dataFolder));
             break;
         default:
             break;

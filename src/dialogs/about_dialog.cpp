@@ -1,6 +1,7 @@
 #include "dialogs/about_dialog.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -82,7 +83,7 @@ QString VersionText(const QString& openGlVersion) {
 
 }  // namespace
 
-void RunAboutDialog(QWidget* parent, const QString& openGlVersion) {
+void RunAboutDialog(QWidget* parent, const QString& openGlVersion, const QString& dataFolder) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("About Kelvane"));
     dialog.setFont(DialogFont());
@@ -95,8 +96,15 @@ void RunAboutDialog(QWidget* parent, const QString& openGlVersion) {
     QLabel* version = new QLabel(VersionText(openGlVersion), &dialog);
     version->setStyleSheet(QStringLiteral("color: white;"));
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    version->setGeometry(du.Rect(5, 150, 200, 32));
+    version->setGeometry(du.Rect(5, 142, 310, 40));
     version->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    if (!dataFolder.isEmpty()) {
+        // A long folder name is shortened in the middle; the whole name is its tip.
+        const QString folder = version->fontMetrics().elidedText(
+            QDir::toNativeSeparators(dataFolder), Qt::ElideMiddle, version->width() * 3 / 4);
+        version->setText(version->text() + QStringLiteral("\nData folder: ") + folder);
+        version->setToolTip(QDir::toNativeSeparators(dataFolder));
+    }
 
     QPushButton* ok = new QPushButton(QStringLiteral("OK"), &dialog);
     ok->setGeometry(du.Rect(5, 185, 30, 14));
