@@ -16,6 +16,8 @@ foreach(size 16 32 48 64 128 256)
     RENAME ${KELVANE_APP_ID}.png)
 endforeach()
 install(FILES scenarios/demo.sim DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane)
+# The practice exercises, found by the program beside its own share folder.
+install(DIRECTORY exercises/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/exercises)
 
 # Man pages go in gzipped, as Debian wants them.
 foreach(page kelvane.1 kelvane-sim.1)

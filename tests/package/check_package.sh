@@ -17,6 +17,7 @@ listing=$(dpkg-deb -c "$deb")
 for file in bin/kelvane bin/kelvane-sim share/applications/$id.desktop \
   share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
   share/man/man1/kelvane.1.gz share/man/man1/kelvane-sim.1.gz share/kelvane/demo.sim \
+  share/kelvane/exercises/01_first_steps.sim \
   share/doc/kelvane/copyright; do
   grep -q " ./usr/$file\$" <<<"$listing" || { echo "missing from the package: $file"; exit 1; }
 done
