@@ -51,6 +51,12 @@ if(KELVANE_GUI_TEST_SOURCES)
     PROPERTIES LABELS gui)
 endif()
 
+# Clicks on lines and fenders land where the pointer is on a screen at twice
+# the scale, as at scale 1.
+add_test(NAME hidpi_clicks COMMAND kelvane_gui_tests
+  --gtest_filter=MainWindow.ClicksWorkALineAndItsEndsShowItsState:MainWindow.CtrlClicksSetAndRemoveFendersAndDisabledMouseIgnoresClicks)
+set_tests_properties(hidpi_clicks PROPERTIES LABELS gui ENVIRONMENT QT_SCALE_FACTOR=2)
+
 # The shell driven through the desktop accessibility interface, as a screen
 # reader or GUI automation drives it.
 add_test(NAME atspi_trial

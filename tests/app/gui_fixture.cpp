@@ -77,6 +77,13 @@ QPoint WindowTest::ProjectBoat(double x, double y, double z) const {
     return Project(document.camera, document.camera.savedBoatModelview, x, y, z);
 }
 
+void WindowTest::Click(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                       QPoint devicePixel) {
+    const qreal ratio = View()->devicePixelRatio();
+    QTest::mouseClick(View(), button, modifiers,
+                      QPoint(qRound(devicePixel.x() / ratio), qRound(devicePixel.y() / ratio)));
+}
+
 void SaveScreenshot(const QImage& image, const std::string& name) {
     const char* folder = std::getenv("KELVANE_SCREENSHOTS");
     if (folder == nullptr || *folder == '\0') return;

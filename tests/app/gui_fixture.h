@@ -44,6 +44,10 @@ public:
     QPoint ProjectWorld(double x, double y, double z) const;
     QPoint ProjectBoat(double x, double y, double z) const;
 
+    // A click at a pixel of the frame (device pixels, as projected above),
+    // sent at the window position it shows at, whatever the screen's scale.
+    void Click(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint devicePixel);
+
     static CKLVNDoc& Doc();
     QuietUserInterface ui_;
     std::unique_ptr<CMainFrame> frame_;

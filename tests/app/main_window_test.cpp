@@ -69,28 +69,26 @@ TEST_F(MainWindow, ClicksWorkALineAndItsEndsShowItsState) {
                (l.state == LINE_IN_HAND ||
                 HasColourNear(image, ProjectWorld(l.attachX, l.attachY, l.attachZ), 1, r, g, b));
     };
-    QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier,
-                      ProjectBoat(l.cleatX, l.cleatY, doc.boat.freeboardHeight));
+    Click(Qt::LeftButton, Qt::NoModifier,
+          ProjectBoat(l.cleatX, l.cleatY, doc.boat.freeboardHeight));
     EXPECT_EQ(l.state, LINE_IN_HAND);
     EXPECT_EQ(ui_.beeps, 1);
     EXPECT_TRUE(lit(255, 255, 0));  // yellow: in hand
     const DockRect& pier = doc.dock.dockRects[0];
     const double x = 0.5 * (pier.xMin + pier.xMax), y = pier.yMin + 1.0;
-    QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier,
-                      ProjectWorld(x, y, doc.dock.deckHeight));
+    Click(Qt::LeftButton, Qt::NoModifier, ProjectWorld(x, y, doc.dock.deckHeight));
     ASSERT_EQ(l.state, LINE_SLACK);
     EXPECT_NEAR(l.attachX, x, 0.5);
     EXPECT_NEAR(l.attachY, y, 0.5);
     EXPECT_TRUE(lit(0, 255, 0));  // green: slack at full length
-    QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier,
-                      ProjectWorld(l.attachX, l.attachY, doc.dock.deckHeight));
+    Click(Qt::LeftButton, Qt::NoModifier, ProjectWorld(l.attachX, l.attachY, doc.dock.deckHeight));
     EXPECT_EQ(l.state, LINE_TAUT);
     EXPECT_TRUE(lit(255, 0, 0));  // red: taut
     SaveScreenshot(Frame1(), "line_taut");
-    QTest::mouseClick(View(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 5));
+    Click(Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 5));
     EXPECT_EQ(l.state, LINE_SLACK);  // Shift + left loosens every line
-    QTest::mouseClick(View(), Qt::RightButton, Qt::ShiftModifier,
-                      ProjectWorld(l.attachX, l.attachY, doc.dock.deckHeight));
+    Click(Qt::RightButton, Qt::ShiftModifier,
+          ProjectWorld(l.attachX, l.attachY, doc.dock.deckHeight));
     EXPECT_EQ(l.state, LINE_STOWED);
 }
 
@@ -100,16 +98,15 @@ TEST_F(MainWindow, CtrlClicksSetAndRemoveFendersAndDisabledMouseIgnoresClicks) {
     CKLVNDoc& doc = Doc();
     const HullPoint& side = doc.boat.hullPoints[118];  // widest, port side
     const QPoint at = ProjectBoat(side.x - 0.3, side.y, doc.boat.freeboardHeight);
-    QTest::mouseClick(View(), Qt::LeftButton, Qt::ControlModifier, at);
+    Click(Qt::LeftButton, Qt::ControlModifier, at);
     EXPECT_EQ(doc.mooring.fenderCount, 1);
     EXPECT_EQ(Frame()->StatusText(0), "Fender set");
     const FenderCentre& f = doc.mooring.fenderCentre[0];
     EXPECT_TRUE(HasColour(Frame1(), ProjectBoat(f.x, f.y, f.z), 0, 0, 0));  // a black fender
-    QTest::mouseClick(View(), Qt::RightButton, Qt::ControlModifier,
-                      ProjectBoat(f.x, f.y, doc.boat.freeboardHeight));
+    Click(Qt::RightButton, Qt::ControlModifier, ProjectBoat(f.x, f.y, doc.boat.freeboardHeight));
     EXPECT_EQ(doc.mooring.fenderCount, 0);
     doc.state.mouseInputEnabled = 0;
-    QTest::mouseClick(View(), Qt::LeftButton, Qt::ControlModifier, at);
+    Click(Qt::LeftButton, Qt::ControlModifier, at);
     EXPECT_EQ(doc.mooring.fenderCount, 0);
 }
 
