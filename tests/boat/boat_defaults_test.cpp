@@ -130,18 +130,3 @@ TEST(DeriveBoatQuantities, ThrottleTableForIdlePowerOneFifth) {
     }
     EXPECT_EQ(b.throttlePowerTable[8], 0);
 }
-
-TEST(DeriveBoatQuantities, KeepsAStoredCoefficientBlockAndTheLinesUnlessAsked) {
-    BoatRecord& b = DefaultRecord(MOTORBOAT);
-    b.rotationalDrag = 12.5;  // tuned by the user
-    b.dockLineLength = 20;
-    b.weight = 20000;
-    DeriveBoatQuantities(b, false);
-    EXPECT_TRUE(b.rotationalDrag == 12.5 && b.dockLineLength == 20);
-    DeriveBoatQuantities(b, true);
-    EXPECT_TRUE(b.rotationalDrag == 12.5 && b.dockLineLength == 52.5);
-    EXPECT_EQ(b.lineSpringConstant, 1.24 * 20000 + 21000);
-    b.advancedCoefficientsSet = 0;  // a fresh record gets the type defaults
-    DeriveBoatQuantities(b, false);
-    EXPECT_TRUE(b.rotationalDrag == 8 && b.advancedCoefficientsSet == 1);
-}

@@ -98,7 +98,6 @@ TEST(HullOutline, EveryTypeIsSymmetricWithinTheUnitBox) {
     }
     EXPECT_NEAR(DefaultRecord(MOTORBOAT, true).hullOutlineX[118], 0.6, 0.02);
     EXPECT_NEAR(DefaultRecord(SAILBOAT, true).hullOutlineX[62], 0.43, 0.01);
-
 }
 
 // Straight sides, then a blunt bow in the last 2 % of the plan.
