@@ -31,6 +31,17 @@ WorldPoint HullPointInWorld(const CKLVNDoc& doc, int k) {
     return PlaceTablePoint(CurrentBoatPose(doc), doc.boat.hullPoints[k]);
 }
 
+// Whether a world point lies inside the hull outline (even-odd rule).
+bool InsideHull(const CKLVNDoc& doc, double x, double y) {
+    bool inside = false;
+    for (int i = 0, j = HULL_OUTLINE_POINTS - 1; i < HULL_OUTLINE_POINTS; j = i++) {
+        const WorldPoint a = HullPointInWorld(doc, i), b = HullPointInWorld(doc, j);
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
 // The boat at rest at a pose, running.
 void PlaceBoat(CKLVNDoc& doc, double x, double y, double headingDeg) {
     doc.boat.startX = x;
@@ -38,6 +49,22 @@ void PlaceBoat(CKLVNDoc& doc, double x, double y, double headingDeg) {
     doc.boat.startHeading = headingDeg;
     ResetBoat(doc);
     SetRunState(doc, 1, 1);
+}
+
+// Full ahead for `steps` steps with the state finite throughout; returns the
+// largest world x (or y) any hull outline point reached.
+double DriveFullAhead(CKLVNDoc& doc, int steps, bool alongX) {
+    ChangeEngine(doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
+    double furthest = -1e9;
+    for (int i = 0; i < steps; ++i) {
+        Step(doc);
+        EXPECT_TRUE(StateIsFinite(doc)) << "step " << i;
+        if (!StateIsFinite(doc)) break;
+        for (int k = 0; k < HULL_OUTLINE_POINTS; ++k)
+            furthest = std::max(furthest,
+                                alongX ? HullPointInWorld(doc, k).x : HullPointInWorld(doc, k).y);
+    }
+    return furthest;
 }
 
 // A motorboat at rest, bow north at the origin, running, among the given
@@ -149,9 +176,11 @@ TEST(Contact, TheContactListNeverOverflows) {
     EXPECT_EQ(FindContacts(*doc), CONTACT_LIST_SIZE);
     EXPECT_EQ(doc->contact.firstPassContactCount, 12345);
     SetMoving(*doc, 6.0, 0.0);
-    Step(*doc);
-    EXPECT_TRUE(StateIsFinite(*doc));
-    EXPECT_LE(doc->contact.contactCount, CONTACT_LIST_SIZE);
+    for (int i = 0; i < 100; ++i) {
+        Step(*doc);
+        ASSERT_TRUE(StateIsFinite(*doc)) << i;
+        ASSERT_LE(doc->contact.contactCount, CONTACT_LIST_SIZE);
+    }
 }
 
 // A run wrapped round point 0 is represented by the sentinel 418, which has
@@ -213,32 +242,56 @@ TEST(Contact, CustomSlipLengthOfZeroOrBelowStaysFinite) {
             SetRunState(*doc, 1, 1);
             ChangeEngine(*doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
             ChangeRudder(*doc, RUDDER_STEP_PORT, -1);
-            for (int i = 0; i < 400; ++i) Step(*doc);
-            EXPECT_TRUE(StateIsFinite(*doc)) << length << " layout " << layout;
+            for (int i = 0; i < 400; ++i) {
+                Step(*doc);
+                ASSERT_TRUE(StateIsFinite(*doc)) << length << " layout " << layout << " " << i;
+            }
         }
     }
 }
 
-// One drive per hull: full ahead from the slip into the head pier, the bow
-// stopped at its face (the long random drives check the other decks and pilings).
 TEST(ContactDrive, FullAheadIntoTheHeadPierStopsAtItsFace) {
     for (int type : {MOTORBOAT, SAILBOAT, HOUSEBOAT}) {
         SCOPED_TRACE(type);
         auto doc = InSlip(type, 4, 1);  // 22 x 60
         const double L = doc->dock.slipSizes[4].length;
         PlaceBoat(*doc, doc->boat.startX, doc->boat.startY, 90.0);
-        ChangeEngine(*doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
         double impactSpeed = 0, furthest = -1e9;
         for (int i = 0; i < 2000; ++i) {
             impactSpeed = std::max(impactSpeed, doc->state.speedOverGround);
-            Step(*doc);
-            for (int k = 0; k < HULL_OUTLINE_POINTS; ++k)
-                furthest = std::max(furthest, HullPointInWorld(*doc, k).y);
+            furthest = std::max(furthest, DriveFullAhead(*doc, 1, false));
+            ASSERT_LE(doc->contact.contactCount, CONTACT_LIST_SIZE);
         }
         EXPECT_GT(impactSpeed, 5.0);
         EXPECT_LT(furthest, L + 1.0);
-        EXPECT_TRUE(StateIsFinite(*doc));
         EXPECT_GT(HullPointInWorld(*doc, HULL_BOW_TIP).y, L - 1.0);
         EXPECT_LT(doc->state.speedOverGround, 1.0);
     }
+}
+
+TEST(ContactDrive, NoTunnellingThroughAFingerPier) {
+    for (double speed : {0.0, 34.0}) {
+        SCOPED_TRACE(speed);
+        auto doc = InSlip(MOTORBOAT, 4, 1);
+        const double L = doc->dock.slipSizes[4].length;
+        PlaceBoat(*doc, -0.8 * doc->boat.lengthOverall, L / 2, 0.0);  // bow east, at the pier
+        doc->state.waterVelX = doc->state.speedThroughWater = doc->state.speedOverGround = speed;
+        const double furthest = DriveFullAhead(*doc, 1200, true);
+        EXPECT_GT(furthest, -1.0);
+        EXPECT_LT(furthest, doc->dock.dockWidth);
+        EXPECT_LT(doc->state.posX, 0.0);
+    }
+}
+
+TEST(ContactDrive, APilingIsNotRunThrough) {
+    auto doc = InSlip(SAILBOAT, 3, 6);
+    const Piling target = doc->dock.pilings[2];
+    PlaceBoat(*doc, target.x + 0.3, target.y - 1.1 * doc->boat.lengthOverall, 90.0);
+    int touching = 0;
+    for (int i = 0; i < 1500; ++i) {
+        DriveFullAhead(*doc, 1, false);
+        ASSERT_FALSE(InsideHull(*doc, target.x, target.y)) << "step " << i;
+        if (doc->contact.firstPassContactCount > 0) ++touching;
+    }
+    EXPECT_GT(touching, 0);
 }
