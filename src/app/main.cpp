@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/gamepad_helm.h"
+#include "app/instance_doorbell.h"
 #include "app/main_frame.h"
 #include "app/shell_ui.h"
 #include "app/single_instance.h"
@@ -42,9 +43,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvane.Kelvane"));
     SingleInstance instance(QString::fromStdString(folder));
     if (!instance.Acquire()) {
+        if (InstanceDoorbell::Ring(QString::fromStdString(folder))) {
+            ReportHandedOver(instance);
+            return 0;
+        }
         ReportAlreadyRunning(instance);
         return 1;
     }
+    // Listening from now on: a ring answered before the window shows is
+    // still right, the window is about to come up anyway.
+    InstanceDoorbell doorbell(QString::fromStdString(folder));
+    doorbell.Listen();
     const QString problem = DisplayProblem();
     if (!problem.isEmpty()) {
         ReportDisplayProblem(problem);
@@ -68,6 +77,12 @@ int main(int argc, char* argv[]) {
     // Escape ends the program at once, through a posted quit request.
     QObject::connect(frame.View(), &CKLVNView::quitRequested, &app,
                      [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); });
+    QObject::connect(&doorbell, &InstanceDoorbell::rung, &frame, [&frame] {
+        frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+        frame.show();
+        frame.raise();
+        frame.activateWindow();
+    });
     frame.show();
     RestoreDefaultMessageHandler();
     return app.exec();

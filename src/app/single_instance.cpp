@@ -26,6 +26,17 @@ QString SingleInstance::RefusalText() const {
         .arg(QDir::toNativeSeparators(folder_));
 }
 
+QString SingleInstance::HandedOverText() const {
+    return QStringLiteral(
+               "Kelvane is already running on the data folder %1; its window is brought to "
+               "the front.")
+        .arg(QDir::toNativeSeparators(folder_));
+}
+
+void ReportHandedOver(const SingleInstance& instance) {
+    std::fprintf(stderr, "kelvane: %s\n", instance.HandedOverText().toLocal8Bit().constData());
+}
+
 void ReportAlreadyRunning(const SingleInstance& instance) {
     const QString text = instance.RefusalText();
     std::fprintf(stderr, "kelvane: %s\n", text.toLocal8Bit().constData());

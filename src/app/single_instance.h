@@ -17,6 +17,9 @@ public:
     // The sentence shown when another program holds the folder.
     QString RefusalText() const;
 
+    // The sentence shown when the program holding the folder took over.
+    QString HandedOverText() const;
+
 private:
     QString folder_;
     std::unique_ptr<QLockFile> lock_;
@@ -25,3 +28,7 @@ private:
 // Tells the user another Kelvane holds the folder: on standard error and in
 // the program's message box.
 void ReportAlreadyRunning(const SingleInstance& instance);
+
+// Tells on standard error that the program holding the folder was asked to
+// bring its window up instead.
+void ReportHandedOver(const SingleInstance& instance);
