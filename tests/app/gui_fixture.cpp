@@ -1,7 +1,7 @@
 #include "app/gui_fixture.h"
 
-#include <QApplication>
-#include <QTest>
+#include <QAbstractButton>
+#include <QTimer>
 #include <cstdlib>
 
 #include "document/startup.h"
@@ -69,6 +69,11 @@ void WindowTest::Open(int boatType, int dockLayout, int width, int height) {
     }));
 }
 
+void WindowTest::UseShell() {
+    shell_.Attach(Frame());
+    document.ui = &shell_;
+}
+
 QPoint WindowTest::ProjectWorld(double x, double y, double z) const {
     return Project(document.camera, document.camera.savedWorldModelview, x, y, z);
 }
@@ -90,17 +95,15 @@ void SaveScreenshot(const QImage& image, const std::string& name) {
     image.save(QString("%1/%2.png").arg(folder, QString::fromStdString(name)));
 }
 
-bool HasColour(const QImage& image, QPoint at, int r, int g, int b) {
-    if (!image.rect().contains(at)) return false;
-    const QColor c = image.pixelColor(at);
-    return std::abs(c.red() - r) <= 3 && std::abs(c.green() - g) <= 3 &&
-           std::abs(c.blue() - b) <= 3;
-}
-
-bool HasColourNear(const QImage& image, QPoint at, int radius, int r, int g, int b) {
+bool HasColour(const QImage& image, QPoint at, int r, int g, int b, int radius) {
     for (int dy = -radius; dy <= radius; ++dy) {
         for (int dx = -radius; dx <= radius; ++dx) {
-            if (HasColour(image, at + QPoint(dx, dy), r, g, b)) return true;
+            const QPoint p = at + QPoint(dx, dy);
+            if (!image.rect().contains(p)) continue;
+            const QColor c = image.pixelColor(p);
+            if (std::abs(c.red() - r) <= 3 && std::abs(c.green() - g) <= 3 &&
+                std::abs(c.blue() - b) <= 3)
+                return true;
         }
     }
     return false;
@@ -118,4 +121,21 @@ void TypeAndLeave(QLineEdit* box, const char* text, Qt::Key leave) {
     box->selectAll();
     QTest::keyClicks(box, text);
     QTest::keyClick(box, leave);
+}
+
+void WhenModal(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(10, [answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return WhenModal(answer);
+        answer(modal);
+    });
+}
+
+void AnswerMessage(QStringList& texts, QMessageBox::StandardButton button) {
+    WhenModal([&texts, button](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box == nullptr) return;
+        texts << box->text();
+        box->button(button)->click();
+    });
 }

@@ -1,14 +1,20 @@
 #pragma once
 
+// Every window test drives Qt Test inside the application: both come with it.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPoint>
+#include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/main_frame.h"
+#include "app/shell_ui.h"
 #include "common/user_interface.h"
 #include "document/document.h"
 #include "render/klvn_view.h"
@@ -48,8 +54,12 @@ public:
     // sent at the window position it shows at, whatever the screen's scale.
     void Click(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint devicePixel);
 
+    // The document speaks through the shell: message boxes, the console.
+    void UseShell();
+
     static CKLVNDoc& Doc();
     QuietUserInterface ui_;
+    ShellUserInterface shell_;
     std::unique_ptr<CMainFrame> frame_;
 };
 
@@ -63,8 +73,12 @@ void ShowActive(QWidget& window, const char* screenshot);
 // Types into a box over what it shows and leaves it with a key, as a keyboard user does.
 void TypeAndLeave(QLineEdit* box, const char* text, Qt::Key leave = Qt::Key_Tab);
 
-// Whether a pixel has the colour (r, g, b) within a tolerance of 3 per channel.
-bool HasColour(const QImage& image, QPoint at, int r, int g, int b);
+// Whether a pixel within radius pixels of at has the colour (r, g, b), within
+// a tolerance of 3 per channel.
+bool HasColour(const QImage& image, QPoint at, int r, int g, int b, int radius = 0);
 
-// Whether any pixel within radius pixels of at has that colour.
-bool HasColourNear(const QImage& image, QPoint at, int radius, int r, int g, int b);
+// Answers the next modal window when it appears: answer gets it and closes it.
+void WhenModal(std::function<void(QWidget*)> answer);
+
+// The next message box: its text is recorded and the button pressed.
+void AnswerMessage(QStringList& texts, QMessageBox::StandardButton button = QMessageBox::Ok);
