@@ -1,7 +1,5 @@
 #include <QSignalSpy>
-#include <QTest>
 #include <QWheelEvent>
-#include <cmath>
 
 #include "app/gui_fixture.h"
 #include "docks/dock_lines.h"
@@ -19,42 +17,31 @@ void Wheel(QWindow* window, int delta, Qt::KeyboardModifiers modifiers = Qt::NoM
     QCoreApplication::sendEvent(window, &event);
 }
 
+// What each key does is the key dispatch's rule (a driving key reaching it
+// from the view is in the Keys dialog and practice tests): here the run key
+// reaches it, the status bar shows the run and Escape asks to quit.
 TEST_F(MainWindow, KeysReachTheCoreAndTheStatusBarShowsTheRun) {
     Open(MOTORBOAT, 1);
     EXPECT_EQ(Frame()->windowTitle(), "Kelvane V2");
-    EXPECT_EQ(Frame()->StatusText(0), "Stopped");
-    EXPECT_EQ(Doc().state.mouseInputEnabled, 1);
     // Keys typed into the window go to the view: its container holds the
     // focus (the window system's own focus is shared with parallel tests).
     EXPECT_EQ(Frame()->focusWidget(), Frame()->ViewContainer());
-    for (int k = 0; k < 12; ++k) QTest::keyPress(View(), Qt::Key_E, Qt::NoModifier);  // auto-repeat
-    QTest::keyRelease(View(), Qt::Key_E, Qt::NoModifier);
-    EXPECT_EQ(Doc().controls.throttleNotch[0], 16);
     QTest::keyClick(View(), Qt::Key_F1);
-    EXPECT_EQ(Doc().state.running, 1);
-    const std::string name = Doc().boat.boatName;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Frame()->StatusText(0).contains("HEADING="); }));
-    EXPECT_TRUE(Frame()->StatusText(0).startsWith(QString::fromStdString(name)));
-
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame()->StatusText(0).contains("HEADING="); }));
     QSignalSpy quit(View(), &CKLVNView::quitRequested);
-    QTest::keyClick(View(), Qt::Key_A);
-    EXPECT_EQ(quit.count(), 0);
     QTest::keyClick(View(), Qt::Key_Escape);
     EXPECT_EQ(quit.count(), 1);
 }
 
-TEST_F(MainWindow, WheelModifiersAndTheNextFramesProjection) {
+// The wheel rule is the core's: here a notch reaches it, and a side button
+// held with Shift makes it a zoom, not the Shift form (a mended fault).
+TEST_F(MainWindow, WheelNotchesReachTheCameraAndASideButtonIsNotShift) {
     Open(MOTORBOAT, 1);
-    Camera& camera = Doc().camera;
     Wheel(View(), 120);  // away from the user: in
-    EXPECT_DOUBLE_EQ(camera.fieldOfViewDeg, 100.0);
-    Wheel(View(), 120, Qt::ShiftModifier);  // Shift raises the camera 8 steps of 0.5 ft
-    EXPECT_DOUBLE_EQ(camera.viewDistance, 76.0);
-    Wheel(View(), -120, Qt::ShiftModifier, Qt::XButton1);  // not exactly Shift: a zoom
-    EXPECT_DOUBLE_EQ(camera.fieldOfViewDeg, 110.0);
-    Frame1();
-    EXPECT_NEAR(camera.savedProjection[5], 1.0 / std::tan(0.5 * 110.0 * 3.14159265358979 / 180.0),
-                1e-6);
+    EXPECT_DOUBLE_EQ(Doc().camera.fieldOfViewDeg, 100.0);
+    Wheel(View(), -120, Qt::ShiftModifier, Qt::XButton1);
+    EXPECT_DOUBLE_EQ(Doc().camera.fieldOfViewDeg, 110.0);
+    EXPECT_DOUBLE_EQ(Doc().camera.viewDistance, 80.0);
 }
 
 TEST_F(MainWindow, ClicksWorkALineAndItsEndsShowItsState) {
@@ -64,10 +51,10 @@ TEST_F(MainWindow, ClicksWorkALineAndItsEndsShowItsState) {
     const DockLine& l = doc.mooring.dockLines[3];  // forward on the port side
     auto lit = [&](int r, int g, int b) {
         const QImage image = Frame1();
-        return HasColourNear(image, ProjectWorld(l.cleatWorldX, l.cleatWorldY, l.cleatWorldZ), 2, r,
-                             g, b) &&
+        return HasColour(image, ProjectWorld(l.cleatWorldX, l.cleatWorldY, l.cleatWorldZ), r, g, b,
+                         2) &&
                (l.state == LINE_IN_HAND ||
-                HasColourNear(image, ProjectWorld(l.attachX, l.attachY, l.attachZ), 1, r, g, b));
+                HasColour(image, ProjectWorld(l.attachX, l.attachY, l.attachZ), r, g, b, 1));
     };
     Click(Qt::LeftButton, Qt::NoModifier,
           ProjectBoat(l.cleatX, l.cleatY, doc.boat.freeboardHeight));

@@ -3,7 +3,7 @@
 #include <sys/prctl.h>
 
 #include <QProcess>
-#include <QTest>
+#include <QSignalSpy>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -13,20 +13,10 @@
 #include "app/gui_fixture.h"
 #include "app/shell_ui.h"
 #include "app/tone_player.h"
-#include "dialogs/number_edit.h"
+#include "common/number_field.h"
 #include "simulation/step.h"
 
 namespace {
-
-// Every frame's step writes the status line while the simulation runs.
-class CountingShell : public ShellUserInterface {
-public:
-    void SetStatusText(const char* text) override {
-        ++frames;
-        ShellUserInterface::SetStatusText(text);
-    }
-    int frames = 0;
-};
 
 // Starts a helper that ends with the test (or with its crash), in a private
 // home, and reads its errors until it says it is ready.
@@ -46,13 +36,6 @@ bool Start(QProcess& helper, const QString& folder, const QStringList& command,
     return log.contains(ready);
 }
 
-// An out-of-range value typed into a dialog's number box and read back.
-void TypeOutOfRange(UserInterface& ui) {
-    NumberEdit box;
-    QTest::keyClicks(&box, "45");
-    box.ReadNumber({0, 30}, ui);
-}
-
 class ToneTrial : public WindowTest {};
 
 TEST_F(ToneTrial, SilentWithoutAServerThenBothTonesOnceOneAppears) {
@@ -60,26 +43,25 @@ TEST_F(ToneTrial, SilentWithoutAServerThenBothTonesOnceOneAppears) {
     const QString home = QString::fromStdString(folder.Path()), socket = home + "/native";
     setenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit().constData(), 1);
     Open(MOTORBOAT, 1);
-    CountingShell shell;
-    shell.Attach(Frame());
-    Doc().ui = &shell;
+    UseShell();
     SetRunState(Doc(), 1, 1);
+    QSignalSpy ticks(View(), &CKLVNView::tickStarting);  // the view goes on: the timer ticks
     QProcess server, recorder;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> report(std::tmpfile(), std::fclose);
     TonePlayer player(report.get());
-    shell.SetTonePlayer(&player);
+    shell_.SetTonePlayer(&player);
 
     // No server: one line however many tones, and the view renders on.
     for (int round = 0; round < 2; ++round) {
-        TypeOutOfRange(shell);
+        SoundRangeWarning(shell_);  // as for an out-of-range value
         EXPECT_TRUE(QTest::qWaitFor([&player] { return !player.Busy(); }, 10000));
     }
     char said[200] = {};
     std::rewind(report.get());
     said[std::fread(said, 1, sizeof said - 1, report.get())] = '\0';
     EXPECT_STREQ(said, "kelvane: no audio output; tones are silent\n");
-    const int framesBefore = shell.frames;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shell.frames >= framesBefore + 5; }));
+    const int ticksBefore = ticks.count();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= ticksBefore + 5; }));
 
     QString log;
     if (!Start(server, home,
@@ -101,21 +83,21 @@ TEST_F(ToneTrial, SilentWithoutAServerThenBothTonesOnceOneAppears) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return (bytes += recorder.readAll()).size() >= 9600; }));
 
     // The server that appeared plays the next tones; the program goes on.
-    TypeOutOfRange(shell);
-    const int framesAtCall = shell.frames;
+    SoundRangeWarning(shell_);  // as for an out-of-range value
+    const int ticksAtCall = ticks.count();
     EXPECT_TRUE(player.Busy());
-    int framesPlayed = -1;
+    int ticksPlayed = -1;
     std::vector<std::int16_t> pcm;
     std::vector<ToneSpan> spans;
     EXPECT_TRUE(QTest::qWaitFor(  // both tones and 100 ms after them recorded
         [&] {
-            if (framesPlayed < 0 && !player.Busy()) framesPlayed = shell.frames - framesAtCall;
+            if (ticksPlayed < 0 && !player.Busy()) ticksPlayed = ticks.count() - ticksAtCall;
             bytes += recorder.readAll();
             const auto* samples = reinterpret_cast<const std::int16_t*>(bytes.constData());
             pcm.assign(samples, samples + bytes.size() / 2);
             spans = LoudSpans(pcm, TONE_PEAK / 20, 24);
             return spans.size() >= 2 && int(pcm.size()) - spans.back().last > 4800 &&
-                   framesPlayed >= 0;
+                   ticksPlayed >= 0;
         },
         10000));
     server.kill();
@@ -127,9 +109,9 @@ TEST_F(ToneTrial, SilentWithoutAServerThenBothTonesOnceOneAppears) {
         EXPECT_NEAR((spans[i].last - spans[i].first + 1) / 48.0, ms[i], ms[i] * 0.05);
     }
     // About 56 at 25 ms a tick, as fast as the machine allows: that the view
-    // rendered at all while the tones played is what the test holds.
-    std::printf("frames rendered while the pair played: %d\n", framesPlayed);
-    EXPECT_GT(framesPlayed, 0);
+    // ticked at all while the tones played is what the test holds.
+    std::printf("timer ticks while the pair played: %d\n", ticksPlayed);
+    EXPECT_GT(ticksPlayed, 0);
     unsetenv("PULSE_SERVER");
 }
 
