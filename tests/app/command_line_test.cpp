@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "app/instance_doorbell.h"
 #include "app/single_instance.h"
 
 TEST(CommandLine, OptionsGiveTheirActionAndFolder) {
@@ -44,9 +47,10 @@ TEST(CommandLine, OptionsGiveTheirActionAndFolder) {
 }
 
 // A second program on a held folder stops before touching the settings; on
-// another folder it goes on (to the display check, off screen here).
-TEST(SingleInstance, SecondProgramOnTheSameFolderStopsWithoutWriting) {
-    QTemporaryDir held, other;
+// another folder it goes on (to the display check, off screen here). The lock
+// of a program that has died is taken over.
+TEST(SingleInstance, SecondProgramOnTheSameFolderStopsWithoutWritingAndADeadOnesLockIsTaken) {
+    QTemporaryDir held, other, dead;
     SingleInstance first(held.path());
     ASSERT_TRUE(first.Acquire());
     EXPECT_FALSE(SingleInstance(held.path()).Acquire());
@@ -64,17 +68,46 @@ TEST(SingleInstance, SecondProgramOnTheSameFolderStopsWithoutWriting) {
     EXPECT_FALSE(QFile::exists(QDir(held.path()).filePath("Persist.kvn")));
     const auto [otherCode, otherErrors] = run(other.path());
     EXPECT_FALSE(otherErrors.contains("already running")) << otherErrors.toStdString();
+
+    QProcess gone;
+    gone.start("sh", {"-c", "echo $$"});
+    ASSERT_TRUE(gone.waitForFinished());
+    QFile lock(QDir(dead.path()).filePath("Kelvane.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(gone.readAllStandardOutput().trimmed() + "\nkelvane\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    EXPECT_TRUE(SingleInstance(dead.path()).Acquire());
 }
 
-TEST(SingleInstance, LockOfADeadProgramIsTakenOver) {
-    QTemporaryDir folder;
-    QProcess dead;
-    dead.start("sh", {"-c", "echo $$"});
-    ASSERT_TRUE(dead.waitForFinished());
-    const QByteArray pid = dead.readAllStandardOutput().trimmed();
-    QFile lock(QDir(folder.path()).filePath("Kelvane.lock"));
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(pid + "\nkelvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
-    EXPECT_TRUE(SingleInstance(folder.path()).Acquire());
+// A second program on a folder whose holder listens hands over to it and
+// exits at once, settings untouched; only the doorbell of that folder rings.
+TEST(InstanceDoorbell, SecondProgramBringsUpTheRunningOne) {
+    QTemporaryDir held, other;
+    SingleInstance first(held.path());
+    ASSERT_TRUE(first.Acquire());
+    InstanceDoorbell doorbell(held.path()), otherDoorbell(other.path());
+    ASSERT_TRUE(doorbell.Listen());
+    ASSERT_TRUE(otherDoorbell.Listen());
+    int rings = 0, otherRings = 0;
+    QObject::connect(&doorbell, &InstanceDoorbell::rung, [&rings] { ++rings; });
+    QObject::connect(&otherDoorbell, &InstanceDoorbell::rung, [&otherRings] { ++otherRings; });
+
+    QProcess second;
+    second.start(KELVANE_PATH, {"-platform", "offscreen", "--data-dir", held.path()});
+    QElapsedTimer waited;
+    waited.start();
+    // The holder answers from its event loop, so it must run while the second waits.
+    while (second.state() != QProcess::NotRunning && waited.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        second.waitForFinished(50);
+    }
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardError().contains("brought to the front"));
+    EXPECT_EQ(rings, 1);
+    EXPECT_EQ(otherRings, 0);
+    EXPECT_FALSE(QFile::exists(QDir(held.path()).filePath("Persist.kvn")));
+    // A second doorbell on a folder already listened to is refused.
+    EXPECT_FALSE(InstanceDoorbell(held.path()).Listen());
 }

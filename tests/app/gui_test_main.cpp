@@ -2,7 +2,6 @@
 // them under Xvfb). Listing the tests needs none.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <cstdlib>
 
 #include "app/gui_fixture.h"
