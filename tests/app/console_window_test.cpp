@@ -33,7 +33,8 @@ TEST_F(BridgeConsoleWindowTest, EveryLayoutOpensNamedAndOnScreen) {
             const QWidget* widget = window->Control(c.id);
             ASSERT_NE(widget, nullptr) << c.id;
             EXPECT_TRUE(window->rect().contains(widget->geometry()));
-            const bool live = c.kind == ControlKind::Readout || c.kind == ControlKind::DefaultButton;
+            const bool live =
+                c.kind == ControlKind::Readout || c.kind == ControlKind::DefaultButton;
             EXPECT_EQ(widget->accessibleName(),
                       live ? window->Console().Caption(c.id) : c.accessibleName);
         }
