@@ -46,28 +46,51 @@ TEST(CommandLine, OptionsGiveTheirActionAndFolder) {
     }
 }
 
-// A second program on a held folder stops before touching the settings; on
-// another folder it goes on (to the display check, off screen here). The lock
-// of a program that has died is taken over.
-TEST(SingleInstance, SecondProgramOnTheSameFolderStopsWithoutWritingAndADeadOnesLockIsTaken) {
+// Runs a second program on the folder, off screen; the test's own event loop
+// runs meanwhile, since a holder's doorbell answers from it. The exit code
+// (-1 for a crash) and what it said.
+std::pair<int, QString> RunSecond(const QString& folder) {
+    QProcess second;
+    second.start(KELVANE_PATH, {"-platform", "offscreen", "--data-dir", folder});
+    QElapsedTimer waited;
+    waited.start();
+    while (second.state() != QProcess::NotRunning && waited.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        second.waitForFinished(50);
+    }
+    EXPECT_EQ(second.state(), QProcess::NotRunning);
+    const int code = second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+    return {code, QString(second.readAllStandardError())};
+}
+
+// A second program on a held folder whose holder does not answer says so and
+// stops; with the holder's doorbell listening it rings that one only, and the
+// holder comes to the front. Either way the settings stay untouched. On
+// another folder it goes on (to the display check). A dead program's lock is
+// taken over.
+TEST(SingleInstance, SecondProgramOnAHeldFolderStopsOrBringsUpTheHolder) {
     QTemporaryDir held, other, dead;
     SingleInstance first(held.path());
     ASSERT_TRUE(first.Acquire());
     EXPECT_FALSE(SingleInstance(held.path()).Acquire());
     EXPECT_TRUE(SingleInstance(other.path()).Acquire());
-
-    auto run = [](const QString& folder) {
-        QProcess program;
-        program.start(KELVANE_PATH, {"-platform", "offscreen", "--data-dir", folder});
-        EXPECT_TRUE(program.waitForFinished(20000));
-        return std::make_pair(program.exitCode(), QString(program.readAllStandardError()));
-    };
-    const auto [heldCode, heldErrors] = run(held.path());
+    const auto [heldCode, heldErrors] = RunSecond(held.path());
     EXPECT_EQ(heldCode, 1);
     EXPECT_TRUE(heldErrors.contains("already running")) << heldErrors.toStdString();
-    EXPECT_FALSE(QFile::exists(QDir(held.path()).filePath("Persist.kvn")));
-    const auto [otherCode, otherErrors] = run(other.path());
+    const auto [otherCode, otherErrors] = RunSecond(other.path());
     EXPECT_FALSE(otherErrors.contains("already running")) << otherErrors.toStdString();
+
+    InstanceDoorbell doorbell(held.path()), otherDoorbell(other.path());
+    ASSERT_TRUE(doorbell.Listen() && otherDoorbell.Listen());
+    EXPECT_FALSE(InstanceDoorbell(held.path()).Listen());  // one doorbell to a folder
+    int rings = 0, otherRings = 0;
+    QObject::connect(&doorbell, &InstanceDoorbell::rung, [&rings] { ++rings; });
+    QObject::connect(&otherDoorbell, &InstanceDoorbell::rung, [&otherRings] { ++otherRings; });
+    const auto [rungCode, rungErrors] = RunSecond(held.path());
+    EXPECT_EQ(rungCode, 0);
+    EXPECT_TRUE(rungErrors.contains("brought to the front")) << rungErrors.toStdString();
+    EXPECT_TRUE(rings == 1 && otherRings == 0);
+    EXPECT_FALSE(QFile::exists(QDir(held.path()).filePath("Persist.kvn")));
 
     QProcess gone;
     gone.start("sh", {"-c", "echo $$"});
@@ -78,36 +101,4 @@ TEST(SingleInstance, SecondProgramOnTheSameFolderStopsWithoutWritingAndADeadOnes
                QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     EXPECT_TRUE(SingleInstance(dead.path()).Acquire());
-}
-
-// A second program on a folder whose holder listens hands over to it and
-// exits at once, settings untouched; only the doorbell of that folder rings.
-TEST(InstanceDoorbell, SecondProgramBringsUpTheRunningOne) {
-    QTemporaryDir held, other;
-    SingleInstance first(held.path());
-    ASSERT_TRUE(first.Acquire());
-    InstanceDoorbell doorbell(held.path()), otherDoorbell(other.path());
-    ASSERT_TRUE(doorbell.Listen());
-    ASSERT_TRUE(otherDoorbell.Listen());
-    int rings = 0, otherRings = 0;
-    QObject::connect(&doorbell, &InstanceDoorbell::rung, [&rings] { ++rings; });
-    QObject::connect(&otherDoorbell, &InstanceDoorbell::rung, [&otherRings] { ++otherRings; });
-
-    QProcess second;
-    second.start(KELVANE_PATH, {"-platform", "offscreen", "--data-dir", held.path()});
-    QElapsedTimer waited;
-    waited.start();
-    // The holder answers from its event loop, so it must run while the second waits.
-    while (second.state() != QProcess::NotRunning && waited.elapsed() < 20000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        second.waitForFinished(50);
-    }
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(second.readAllStandardError().contains("brought to the front"));
-    EXPECT_EQ(rings, 1);
-    EXPECT_EQ(otherRings, 0);
-    EXPECT_FALSE(QFile::exists(QDir(held.path()).filePath("Persist.kvn")));
-    // A second doorbell on a folder already listened to is refused.
-    EXPECT_FALSE(InstanceDoorbell(held.path()).Listen());
 }

@@ -4,19 +4,10 @@
 #include "app/gui_fixture.h"
 #include "dialogs/advanced_settings_dialog.h"
 #include "dialogs/environment_settings_dialog.h"
-#include "support/test_document.h"
 
 namespace {
 
-// The dialogs over a document brought up in memory, with no main window.
-class SettingsDialogs : public WindowTest {
-public:
-    void SetUp() override {
-        WindowTest::SetUp();
-        if (!IsSkipped()) Doc() = *MakeTestDocument(MOTORBOAT);
-        Doc().ui = &ui_;
-    }
-};
+using SettingsDialogs = WindowTest;
 
 // The control of that type whose name an assistive technology reads.
 template <typename T>
@@ -32,7 +23,8 @@ T* Named(QWidget& dialog, const QString& name) {
 }  // namespace
 
 TEST_F(SettingsDialogs, EnvironmentBoxReadOnLeavingAndOkRestartsAtTheAverage) {
-    EnvironmentSettingsDialog dialog(nullptr, Doc());
+    Open(MOTORBOAT, 1);
+    EnvironmentSettingsDialog dialog(Frame(), Doc());
     ShowActive(dialog, "environment_settings");
     for (const EnvironmentGroupText& g : ENVIRONMENT_GROUP_TEXT)
         for (const char* caption : {g.varies, g.average, g.variation, "Fast", "Medium", "Slow"})
@@ -46,7 +38,8 @@ TEST_F(SettingsDialogs, EnvironmentBoxReadOnLeavingAndOkRestartsAtTheAverage) {
 }
 
 TEST_F(SettingsDialogs, AdvancedBoxKeepsWhatWasTypedAndSaveTakesIt) {
-    AdvancedSettingsDialog dialog(nullptr, Doc());
+    Open(MOTORBOAT, 1);
+    AdvancedSettingsDialog dialog(Frame(), Doc());
     ShowActive(dialog, "advanced_settings");
     for (const AdvancedCoefficient& c : ADVANCED_COEFFICIENTS)
         Named<QLineEdit>(dialog, c.accessibleName);
