@@ -5,7 +5,6 @@
 #include <QScrollBar>
 
 #include "app/gui_fixture.h"
-#include "app/shell_ui.h"
 #include "dialogs/bridge_console_window.h"
 
 namespace {

@@ -11,7 +11,6 @@
 
 #include "app/gui_fixture.h"
 #include "app/shell_commands.h"
-#include "app/shell_ui.h"
 #include "docks/custom_slip.h"
 #include "document/command_table.h"
 #include "document/temp_folder.h"
@@ -83,7 +82,6 @@ TEST_F(Shell, MenuTreeAndToolbarInTheirOrder) {
         "Run, Pause, Stop & Reset, Blank(off), Show Bridge, Blank(off), Edit the current boat, "
         "Blank(off), Toggle the wind on/off, Toggle current flow on/off, Blank(off), Loosen All "
         "Lines, Harden All Lines, Remove All Lines, Blank(off), Remove All Fenders, Blank(off)");
-    EXPECT_EQ(Command(Frame(), CommandId::OpenBoat)->shortcut(), QKeySequence("Ctrl+O"));
     SaveScreenshot(Frame()->grab().toImage(), "main_window");
     // Alt+F opens the File menu while the view holds the keyboard.
     QTest::keyClick(View(), Qt::Key_F, Qt::AltModifier);

@@ -6,12 +6,10 @@
 #include <QSignalSpy>
 #include <csignal>
 #include <cstdio>
-#include <memory>
 
 #include "../document/temp_folder.h"
 #include "../support/tone_analysis.h"
 #include "app/gui_fixture.h"
-#include "app/shell_ui.h"
 #include "app/tone_player.h"
 #include "common/number_field.h"
 #include "simulation/step.h"

@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 #include <QTimer>
-#include <functional>
 
 #include "app/gui_fixture.h"
 
