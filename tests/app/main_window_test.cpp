@@ -17,30 +17,26 @@ void Wheel(QWindow* window, int delta, Qt::KeyboardModifiers modifiers = Qt::NoM
     QCoreApplication::sendEvent(window, &event);
 }
 
-// What each key does is the key dispatch's rule (a driving key reaching it
-// from the view is in the Keys dialog and practice tests): here the run key
-// reaches it, the status bar shows the run and Escape asks to quit.
-TEST_F(MainWindow, KeysReachTheCoreAndTheStatusBarShowsTheRun) {
+// What each key and wheel notch does is the key dispatch's rule (a driving
+// key reaching it from the view is in the Keys dialog and practice tests):
+// here the run key and a notch reach it, the status bar shows the run and
+// Escape asks to quit. A side button held with Shift makes a notch a zoom,
+// not the Shift form (a mended fault).
+TEST_F(MainWindow, KeysAndTheWheelReachTheCoreAndTheStatusBarShowsTheRun) {
     Open(MOTORBOAT, 1);
     // Keys typed into the window go to the view: its container holds the
     // focus (the window system's own focus is shared with parallel tests).
     EXPECT_EQ(Frame()->focusWidget(), Frame()->ViewContainer());
-    QTest::keyClick(View(), Qt::Key_F1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame()->StatusText(0).contains("HEADING="); }));
-    QSignalSpy quit(View(), &CKLVNView::quitRequested);
-    QTest::keyClick(View(), Qt::Key_Escape);
-    EXPECT_EQ(quit.count(), 1);
-}
-
-// The wheel rule is the core's: here a notch reaches it, and a side button
-// held with Shift makes it a zoom, not the Shift form (a mended fault).
-TEST_F(MainWindow, WheelNotchesReachTheCameraAndASideButtonIsNotShift) {
-    Open(MOTORBOAT, 1);
     Wheel(View(), 120);  // away from the user: in
     EXPECT_DOUBLE_EQ(Doc().camera.fieldOfViewDeg, 100.0);
     Wheel(View(), -120, Qt::ShiftModifier, Qt::XButton1);
     EXPECT_DOUBLE_EQ(Doc().camera.fieldOfViewDeg, 110.0);
     EXPECT_DOUBLE_EQ(Doc().camera.viewDistance, 80.0);
+    QTest::keyClick(View(), Qt::Key_F1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame()->StatusText(0).contains("HEADING="); }));
+    QSignalSpy quit(View(), &CKLVNView::quitRequested);
+    QTest::keyClick(View(), Qt::Key_Escape);
+    EXPECT_EQ(quit.count(), 1);
 }
 
 TEST_F(MainWindow, ClicksWorkALineAndItsEndsShowItsState) {
