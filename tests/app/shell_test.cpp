@@ -11,7 +11,6 @@
 
 #include "app/gui_fixture.h"
 #include "app/shell_commands.h"
-#include "docks/custom_slip.h"
 #include "document/command_table.h"
 #include "document/temp_folder.h"
 
@@ -54,7 +53,7 @@ void ChooseInSelection(int row, QStringList* shown = nullptr) {
     });
 }
 
-TEST_F(Shell, MenuTreeAndToolbarInTheirOrder) {
+TEST_F(Shell, MenuTreeToolbarAndAbout) {
     Open(MOTORBOAT, 1);
     QStringList menus, buttons;
     for (QAction* top : Frame()->menuBar()->actions())
@@ -90,17 +89,42 @@ TEST_F(Shell, MenuTreeAndToolbarInTheirOrder) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "&File");
     menu->close();
+    // About shows the versions and closes with OK.
+    QString title, text;
+    WhenModal([&title, &text](QWidget* w) {
+        title = w->windowTitle();
+        for (QLabel* label : w->findChildren<QLabel*>()) text += label->text();
+        SaveScreenshot(w->grab().toImage(), "about");
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    Command(Frame(), CommandId::About)->trigger();
+    EXPECT_EQ(title, "About Kelvane");
+    EXPECT_TRUE(text.contains(QString("Qt ") + qVersion())) << text.toStdString();
+    EXPECT_TRUE(text.contains("OpenGL")) << text.toStdString();
 }
 
 // The marks and pressed buttons show the document's state (which items are
-// checked is the command table's rule). A toolbar button or menu item pressed
-// flipping the setting and its mark is in the accessibility trial.
-TEST_F(Shell, MarksAndPressedButtonsFollowTheDocument) {
+// checked is the command table's rule); a toolbar button or menu item pressed
+// flipping the setting and its mark is in the accessibility trial. The Custom
+// Slip Size dialog's boxes take what is typed and Enter is OK; the corrections
+// and their order are the custom slip's rule, shown here as a message box.
+TEST_F(Shell, MarksFollowTheDocumentAndTheCustomSlipDialogShowsACorrection) {
     Open(MOTORBOAT, 1);
+    UseShell();
     for (CommandId id : {CommandId::Wind, CommandId::MetricUnits, CommandId::CombinedShiftThrottle,
                          CommandId::PilingsRight})
         DoCommand(Doc(), id);
-    ApplyCustomSlip(Doc(), 8, 16);
+    QStringList messages;
+    WhenModal([&messages](QWidget* w) {
+        QList<QLineEdit*> boxes = w->findChildren<QLineEdit*>();
+        ASSERT_EQ(boxes.size(), 2);
+        EXPECT_EQ(boxes[0]->accessibleName(), "Width");
+        boxes[0]->setText("1");
+        AnswerMessage(messages);
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    Command(Frame(), CommandId::SlipCustom)->trigger();
+    EXPECT_EQ(messages, QStringList({"Slip width adjusted to fit boat"}));
     emit Frame()->menuBar()->findChild<QMenu*>()->aboutToShow();
     QStringList checked;
     for (const CommandRow& row : COMMANDS) {
@@ -135,24 +159,6 @@ TEST_F(Shell, StatusBarShowsPromptsAndTheLockKeys) {
     }
 }
 
-// The Custom Slip Size dialog's boxes take what is typed and Enter is OK; the
-// corrections and their order are the custom slip's rule, shown here as boxes.
-TEST_F(Shell, CustomSlipDialogTakesTheBoxesAndShowsACorrection) {
-    Open(MOTORBOAT, 1);
-    UseShell();
-    QStringList messages;
-    WhenModal([&messages](QWidget* w) {
-        QList<QLineEdit*> boxes = w->findChildren<QLineEdit*>();
-        ASSERT_EQ(boxes.size(), 2);
-        EXPECT_EQ(boxes[0]->accessibleName(), "Width");
-        boxes[0]->setText("1");
-        AnswerMessage(messages);
-        QTest::keyClick(w, Qt::Key_Return);
-    });
-    Command(Frame(), CommandId::SlipCustom)->trigger();
-    EXPECT_EQ(messages, QStringList({"Slip width adjusted to fit boat"}));
-}
-
 // What is opened or deleted, and when it asks, is the boat commands' rule:
 // here the list shows the names, a row and OK choose, No keeps the boat.
 // Ctrl+S saves while the view holds the keyboard, and steps no engine.
@@ -167,8 +173,7 @@ TEST_F(Shell, SaveOpenAndDeleteThroughTheBoatSelectionDialog) {
         QTest::keyClick(View(), Qt::Key_S, Qt::ControlModifier);
     }
     EXPECT_EQ(std::memcmp(&before, &Doc().controls, sizeof before), 0);
-    QStringList messages;
-    QStringList shown;
+    QStringList messages, shown;
     ChooseInSelection(1, &shown);
     Command(Frame(), CommandId::OpenBoat)->trigger();
     EXPECT_EQ(shown, QStringList({"Tern", "Gannet", "Puffin"}));  // unsorted
@@ -184,21 +189,6 @@ TEST_F(Shell, SaveOpenAndDeleteThroughTheBoatSelectionDialog) {
     ChooseInSelection(-1);
     Command(Frame(), CommandId::DeleteBoat)->trigger();
     EXPECT_EQ(Doc().settings.boatCount, 3);
-}
-
-TEST_F(Shell, AboutShowsTheVersionsAndClosesWithOk) {
-    Open(MOTORBOAT, 1);
-    QString title, text;
-    WhenModal([&title, &text](QWidget* w) {
-        title = w->windowTitle();
-        for (QLabel* label : w->findChildren<QLabel*>()) text += label->text();
-        SaveScreenshot(w->grab().toImage(), "about");
-        QTest::keyClick(w, Qt::Key_Return);
-    });
-    Command(Frame(), CommandId::About)->trigger();
-    EXPECT_EQ(title, "About Kelvane");
-    EXPECT_TRUE(text.contains(QString("Qt ") + qVersion())) << text.toStdString();
-    EXPECT_TRUE(text.contains("OpenGL")) << text.toStdString();
 }
 
 }  // namespace
