@@ -8,6 +8,7 @@
 #include "docks/fenders.h"
 #include "document/document.h"
 #include "document/settings_file.h"
+#include "practice/recording.h"
 #include "simulation/step.h"
 
 namespace {
@@ -133,11 +134,15 @@ bool CommandChecked(const CKLVNDoc& doc, CommandId id) {
 }
 
 void ToggleWind(CKLVNDoc& doc) {
+    RecordedOperation record(doc);
+    record.Write("switch wind %s", doc.settings.windOn ? "off" : "on");
     doc.settings.windOn = doc.settings.windOn ? 0 : 1;
     SaveSettings(doc);
 }
 
 void ToggleCurrent(CKLVNDoc& doc) {
+    RecordedOperation record(doc);
+    record.Write("switch current %s", doc.settings.currentOn ? "off" : "on");
     doc.settings.currentOn = doc.settings.currentOn ? 0 : 1;
     SaveSettings(doc);
 }
