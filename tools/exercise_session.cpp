@@ -75,6 +75,9 @@ void EndExercise(CKLVNDoc& doc, const CKLVNDoc& keep) {
     UserInterface* ui = doc.ui;
     const Camera camera = doc.camera;
     std::memcpy(static_cast<void*>(&doc), &keep, sizeof doc);
+    // Giving the document back is no input of the user's: the last drive
+    // stays savable until the user drives again.
+    RecordedOperation restoring(doc);
     doc.ui = ui;
     doc.camera = camera;
     doc.practice = PracticeRun{};

@@ -52,6 +52,7 @@ struct CKLVNDoc {
 
     UserInterface* ui;   // never null: a silent one until the shell attaches its own
     Recorder* recorder;  // where the drive is recorded; null: nowhere
+    bool inputLocked;    // a replay drives: the window's keys, clicks, console and pad do nothing
 };
 
 // Zeroes every record and attaches the silent user interface. The start-up
