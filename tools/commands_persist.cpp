@@ -19,9 +19,19 @@ bool ReadBoat(const Words& args, ScriptAction& action, std::string& error) {
         error = "expected boat PATH";
         return false;
     }
-    std::string path = args[0];
-    action = [path](ScriptContext& context, std::string&) {
+    const std::string given = args[0];
+    action = [given](ScriptContext& context, std::string&) {
         CKLVNDoc& doc = context.doc;
+        // A relative path is looked for beside the script first (a recording
+        // keeps its boat there), then where the runner stands.
+        std::string path = given;
+        if (!given.empty() && given[0] != '/' && !context.folder.empty()) {
+            const std::string beside = context.folder + given;
+            if (std::FILE* file = std::fopen(beside.c_str(), "rb")) {
+                std::fclose(file);
+                path = beside;
+            }
+        }
         BoatFileStatus status = LoadBoatFile(path.c_str(), doc.boat);
         doc.boatPresent = status == BOAT_FILE_LOADED;
         if (status == BOAT_FILE_CANNOT_OPEN) {

@@ -7,6 +7,7 @@
 
 #include "document/document.h"
 #include "practice/goal.h"
+#include "practice/recording.h"
 #include "script_reader.h"
 #include "script_start.h"
 #include "simulation/step.h"
@@ -61,6 +62,9 @@ bool BeginExercise(CKLVNDoc& doc, const std::string& path, CKLVNDoc& keep, std::
     std::memcpy(static_cast<void*>(&doc), trial.get(), sizeof doc);
     doc.ui = keep.ui;
     doc.camera = keep.camera;
+    // The exercise's drive is recorded from its start.
+    doc.recorder = keep.recorder;
+    EndRecordedDrive(doc);
     doc.ui->SetStatusText(
         (std::string("Exercise: ") + doc.practice.title + " - goal: " + GoalText(doc.practice.goal))
             .c_str());
@@ -71,6 +75,9 @@ void EndExercise(CKLVNDoc& doc, const CKLVNDoc& keep) {
     UserInterface* ui = doc.ui;
     const Camera camera = doc.camera;
     std::memcpy(static_cast<void*>(&doc), &keep, sizeof doc);
+    // Giving the document back is no input of the user's: the last drive
+    // stays savable until the user drives again.
+    RecordedOperation restoring(doc);
     doc.ui = ui;
     doc.camera = camera;
     doc.practice = PracticeRun{};

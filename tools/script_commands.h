@@ -23,6 +23,7 @@ using Words = std::vector<std::string>;
 struct ScriptContext {
     CKLVNDoc& doc;
     std::string& output;
+    std::string folder = "";  // of the script, with its '/'; a boat file is looked for there
 };
 
 // Applies a command. Returns false with a message in error when it cannot be
@@ -60,6 +61,7 @@ CommandTable DocksCommands();
 CommandTable PersistCommands();
 CommandTable ConsoleCommands();
 CommandTable PracticeCommands();
+CommandTable RecordCommands();
 
 // Helpers for reading words. Each returns false when the word is not what is
 // asked for; the whole word must be the number.

@@ -6,8 +6,8 @@
 
 // The tables of every subsystem's commands.
 std::vector<CommandTable> AllCommandTables() {
-    return {SimCommands(),     LinesCommands(),   DocksCommands(),
-            PersistCommands(), ConsoleCommands(), PracticeCommands()};
+    return {SimCommands(),     LinesCommands(),    DocksCommands(), PersistCommands(),
+            ConsoleCommands(), PracticeCommands(), RecordCommands()};
 }
 
 namespace {

@@ -27,6 +27,8 @@ bool ApplyHeader(const Script& script, bool afterStartUp, ScriptContext& context
 bool StartScript(const Script& script, ScriptContext& context, const std::string& path,
                  std::string& error) {
     CKLVNDoc& doc = context.doc;
+    const std::size_t slash = path.find_last_of('/');
+    context.folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     ClearDocument(doc);
     InitCamera(doc);
     ApplySettingsDefaults(doc);

@@ -142,7 +142,7 @@ void GamepadHelm::Poll() {
             OpenFirstController();
         }
     }
-    if (!controller_) return;
+    if (!controller_ || doc_.inputLocked) return;
     const bool synchronized = synchronized_ && synchronized_();
     ApplyGamepad(doc_, mapping_, Read(), synchronized, state_);
 }

@@ -51,6 +51,7 @@ CMainFrame::CMainFrame(CKLVNDoc& doc) : doc_(doc) {
     connect(view_, &CKLVNView::tickStarting, this, [this] {
         gamepad_->Poll();
         practice_->CheckRun();
+        practice_->ReplayTick();
     });
     commands_ = new ShellCommands(*this);
     BuildMenus();
@@ -195,6 +196,12 @@ void CMainFrame::RunShellCommand(CommandId id) {
             break;
         case CommandId::Exercises:
             practice_->OpenExercises();
+            break;
+        case CommandId::SaveRecording:
+            practice_->SaveRecordingAs();
+            break;
+        case CommandId::Replay:
+            practice_->OpenReplay();
             break;
         case CommandId::About:
             RunAboutDialog(this, view_->OpenGlVersion(), QString::fromLocal8Bit(doc_.dataFolder));

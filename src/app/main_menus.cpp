@@ -71,7 +71,7 @@ const Menu MENUS[] = {
       Item(Id::NewSailboat), Item(Id::NewHouseboat), END, Item(Id::EditBoat), Item(Id::SaveBoat),
       Item(Id::DeleteBoat), SEPARATOR, Item(Id::AdvSettings)}},
     {"Environment", {Item(Id::EnvironmentSettings), SEPARATOR, Item(Id::Wind), Item(Id::Current)}},
-    {"Practice", {Item(Id::Exercises)}},
+    {"Practice", {Item(Id::Exercises), SEPARATOR, Item(Id::SaveRecording), Item(Id::Replay)}},
     {"&Help", {Item(Id::About)}},
 };
 

@@ -85,9 +85,33 @@ void ShellCommands::RefreshChecks() {
     }
 }
 
+namespace {
+
+// While a replay drives, only what leaves the run alone.
+bool AllowedDuringReplay(CommandId id) {
+    switch (id) {
+        case CommandId::Replay:  // stops it
+        case CommandId::SaveRecording:
+        case CommandId::ShowBridge:
+        case CommandId::ViewToolbar:
+        case CommandId::ViewStatusBar:
+        case CommandId::About:
+        case CommandId::Exit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 void ShellCommands::Trigger(CommandId id) {
     const CommandRow* row = FindCommand(id);
     if (row == nullptr) return;
+    if (frame_.Document().inputLocked && !AllowedDuringReplay(id)) {
+        Refresh();
+        return;
+    }
     if (row->handler == CommandHandler::Document) {
         DoCommand(frame_.Document(), id);
     } else if (row->handler == CommandHandler::Shell) {

@@ -2,6 +2,7 @@
 
 #include "controls/control_state.h"
 #include "document/document.h"
+#include "practice/recording.h"
 
 namespace {
 
@@ -129,7 +130,27 @@ void SetEnginesByValue(CKLVNDoc& doc, int selector, int direction, int percent) 
 
 }  // namespace
 
+namespace {
+
+const char* const ENGINE_SELECTORS[3] = {"port", "starboard", "both"};
+const char* const ENGINE_STEPS[3] = {"ahead", "neutral", "astern"};
+
+void RecordEngine(RecordedOperation& record, int selector, int command, int direction,
+                  int percent) {
+    if (selector < ENGINE_PORT || selector > ENGINE_BOTH) return;
+    const char* engine = ENGINE_SELECTORS[selector];
+    if (command == ENGINE_SET_BY_VALUE) {
+        record.Write("engine %s value %d %d", engine, SignOfInt(direction), percent);
+    } else if (command >= ENGINE_STEP_AHEAD && command <= ENGINE_STEP_ASTERN) {
+        record.Write("engine %s %s", engine, ENGINE_STEPS[command]);
+    }
+}
+
+}  // namespace
+
 void ChangeEngine(CKLVNDoc& doc, int selector, int command, int direction, int percent) {
+    RecordedOperation record(doc);
+    RecordEngine(record, selector, command, direction, percent);
     if (command == ENGINE_SET_BY_VALUE) {
         SetEnginesByValue(doc, selector, direction, percent);
     } else if (command == ENGINE_STEP_AHEAD || command == ENGINE_NEUTRAL ||

@@ -1,6 +1,7 @@
 #include "common/constants.h"
 #include "controls/control_state.h"
 #include "document/document.h"
+#include "practice/recording.h"
 
 namespace {
 
@@ -55,6 +56,16 @@ int StepRudderToStarboard(ControlState& controls, bool hardOver) {
 int ChangeRudder(CKLVNDoc& doc, int command, int percent) {
     ControlState& controls = doc.controls;
     const bool hardOver = percent < 0;
+    RecordedOperation record(doc);
+    if (command < 0) {
+        record.Write("rudder percent %d", percent < 0 ? 0 : percent > 100 ? 100 : percent);
+    } else if (command == RUDDER_STEP_PORT || command == RUDDER_STEP_STARBOARD) {
+        const bool port = command == RUDDER_STEP_PORT;
+        record.Write("rudder %s", hardOver ? (port ? "hardport" : "hardstarboard")
+                                           : (port ? "port" : "starboard"));
+    } else if (command == RUDDER_AMIDSHIPS) {
+        record.Write("rudder amidships");
+    }
     int result;
     if (command < 0) {
         result = SetRudderByPercent(controls, percent);

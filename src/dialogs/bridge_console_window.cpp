@@ -10,6 +10,7 @@
 #include "dialogs/color_button.h"
 #include "dialogs/console_bar.h"
 #include "dialogs/dialog_units.h"
+#include "document/document.h"
 #include "render/key_codes.h"
 
 namespace {
@@ -204,7 +205,16 @@ void BridgeConsoleWindow::Refresh() {
     refreshing_ = false;
 }
 
+// While a replay drives, the console shows the replay and takes no input:
+// a moved bar springs back to what the document says.
+bool BridgeConsoleWindow::Locked() {
+    if (!console_.Document().inputLocked) return false;
+    Refresh();
+    return true;
+}
+
 void BridgeConsoleWindow::Press(int id) {
+    if (Locked()) return;
     const PressResult result = console_.Press(id);
     Refresh();
     if (result == PressResult::Close) close();
@@ -213,6 +223,7 @@ void BridgeConsoleWindow::Press(int id) {
 // Arrows and trough give line and page notifications; every other action
 // (the wheel, a drag with tracking) leaves the thumb where the program put it.
 void BridgeConsoleWindow::BarAction(int id, int action) {
+    if (Locked()) return;
     switch (action) {
         case QAbstractSlider::SliderSingleStepSub:
             console_.Scroll(id, BarNotification::LineUp);
@@ -234,6 +245,7 @@ void BridgeConsoleWindow::BarAction(int id, int action) {
 
 void BridgeConsoleWindow::BarReleased(int id) {
     auto* bar = qobject_cast<QAbstractSlider*>(Control(id));
+    if (Locked()) return;
     if (bar) console_.Scroll(id, BarNotification::ThumbReleased, bar->sliderPosition());
     Refresh();
 }
@@ -241,7 +253,7 @@ void BridgeConsoleWindow::BarReleased(int id) {
 // A value set from outside (an assistive tool sets the bar's value directly)
 // counts as the thumb released there.
 void BridgeConsoleWindow::BarValueChanged(int id, int value) {
-    if (refreshing_ || value == console_.BarPosition(id)) return;
+    if (refreshing_ || value == console_.BarPosition(id) || Locked()) return;
     console_.Scroll(id, BarNotification::ThumbReleased, value);
     Refresh();
 }
@@ -272,7 +284,7 @@ bool BridgeConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
             if (NavigatesTheConsole(console_.Document(), key)) break;
             const bool keypad = key->modifiers().testFlag(Qt::KeypadModifier);
             const int code = VirtualKeyFromQt(key->key(), keypad);
-            if (code != 0) console_.Key(code);
+            if (code != 0 && !Locked()) console_.Key(code);
             Refresh();
             return true;
         }

@@ -38,6 +38,7 @@ protected:
 private:
     void Build();
     void Refresh();
+    bool Locked();
     void Press(int id);
     void BarAction(int id, int action);
     void BarReleased(int id);

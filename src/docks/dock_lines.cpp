@@ -4,6 +4,7 @@
 
 #include "common/constants.h"
 #include "document/document.h"
+#include "practice/recording.h"
 
 // Hull point of each line's cleat, by boat type (motorboat, sailboat,
 // houseboat). Point 0 is the port stern corner, 199 the bow tip and 398 the
@@ -143,6 +144,10 @@ bool SetLineState(CKLVNDoc& doc, int i, const PlanePoint* point, int newState) {
 }
 
 void SetAllLines(CKLVNDoc& doc, int mode) {
+    RecordedOperation record(doc);
+    if (mode == ALL_LINES_LOOSEN) record.Write("lines loosen");
+    if (mode == ALL_LINES_HARDEN) record.Write("lines harden");
+    if (mode == ALL_LINES_REMOVE) record.Write("lines remove");
     for (int i = 0; i < DOCK_LINE_COUNT; ++i) {
         DockLine& line = doc.mooring.dockLines[i];
         bool madeFast = line.state == LINE_SLACK || line.state == LINE_TAUT;

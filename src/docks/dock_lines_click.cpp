@@ -5,6 +5,7 @@
 
 #include "docks/dock_lines.h"
 #include "document/document.h"
+#include "practice/recording.h"
 
 static constexpr int LINE_BEEP_HZ = 1000;
 static constexpr int LINE_BEEP_MS = 100;
@@ -131,6 +132,10 @@ static void ClickOneLine(CKLVNDoc& doc, int i, int action, char* text, int textS
 }
 
 void LineClick(CKLVNDoc& doc, int action) {
+    RecordedOperation record(doc);
+    const Mooring& m = doc.mooring;
+    record.Write("click line %d %a %a %a %a %a %a", action, m.clickBoatPoint.x, m.clickBoatPoint.y,
+                 m.clickDeckPoint.x, m.clickDeckPoint.y, m.clickWaterPoint.x, m.clickWaterPoint.y);
     if (action == LINE_CLICK_SHIFT_LEFT) {
         SetAllLines(doc, ALL_LINES_LOOSEN);
         return;

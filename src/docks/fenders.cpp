@@ -5,8 +5,11 @@
 #include "common/angles.h"
 #include "common/constants.h"
 #include "document/document.h"
+#include "practice/recording.h"
 
 void RemoveAllFenders(CKLVNDoc& doc) {
+    RecordedOperation record(doc);
+    record.Write("fenders remove");
     for (int& active : doc.mooring.fenderActive) active = 0;
     doc.mooring.fenderCount = 0;
 }
@@ -104,6 +107,13 @@ static void SetFenderAtClick(CKLVNDoc& doc) {
 }
 
 void FenderClick(CKLVNDoc& doc, int action) {
+    RecordedOperation record(doc);
+    if (action == FENDER_SET || action == FENDER_REMOVE) {
+        const Mooring& m = doc.mooring;
+        record.Write("click fender %s %a %a %a %a %a %a", action == FENDER_SET ? "set" : "remove",
+                     m.clickBoatPoint.x, m.clickBoatPoint.y, m.clickDeckPoint.x, m.clickDeckPoint.y,
+                     m.clickWaterPoint.x, m.clickWaterPoint.y);
+    }
     if (action == FENDER_REMOVE) {
         RemoveFenderAtClick(doc);
     } else if (action == FENDER_SET) {

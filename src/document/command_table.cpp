@@ -8,6 +8,7 @@
 #include "docks/fenders.h"
 #include "document/document.h"
 #include "document/settings_file.h"
+#include "practice/recording.h"
 #include "simulation/step.h"
 
 namespace {
@@ -75,6 +76,10 @@ const CommandRow COMMANDS[COMMAND_COUNT] = {
     {Id::Gamepad, "Gamepad", "Drive with a game controller", "", "", H::Shell, C::Shell},
     {Id::Exercises, "Exercises ...", "Choose an exercise and practise it", "", "", H::Shell,
      C::Never},
+    {Id::SaveRecording, "Save Recording ...", "Save the drive since the last reset as a script", "",
+     "", H::Shell, C::Never},
+    {Id::Replay, "Replay ...", "Play a saved recording back in the window", "", "", H::Shell,
+     C::Never},
     {Id::About, "&About KLVN...", "", "", "", H::Shell, C::Never},
     {Id::ShowBridge, "Show Bridge", "Show the Bridge Control Console", "Show Bridge", "", H::Shell,
      C::Never},
@@ -133,11 +138,15 @@ bool CommandChecked(const CKLVNDoc& doc, CommandId id) {
 }
 
 void ToggleWind(CKLVNDoc& doc) {
+    RecordedOperation record(doc);
+    record.Write("switch wind %s", doc.settings.windOn ? "off" : "on");
     doc.settings.windOn = doc.settings.windOn ? 0 : 1;
     SaveSettings(doc);
 }
 
 void ToggleCurrent(CKLVNDoc& doc) {
+    RecordedOperation record(doc);
+    record.Write("switch current %s", doc.settings.currentOn ? "off" : "on");
     doc.settings.currentOn = doc.settings.currentOn ? 0 : 1;
     SaveSettings(doc);
 }

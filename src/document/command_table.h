@@ -53,6 +53,8 @@ enum class CommandId : int {
     Gamepad = 32831,
     // The Practice menu.
     Exercises = 32832,
+    SaveRecording = 32833,
+    Replay = 32834,
     About = 57664,
     Exit = 57665,
     ViewToolbar = 59392,
@@ -79,7 +81,7 @@ struct CommandRow {
     CommandCheck check;
 };
 
-constexpr int COMMAND_COUNT = 49;
+constexpr int COMMAND_COUNT = 51;
 extern const CommandRow COMMANDS[COMMAND_COUNT];
 
 // The row of an id, or null for an id that is no command.

@@ -15,6 +15,8 @@
 #include "simulation/environment_record.h"
 #include "simulation/gaussian_random.h"
 
+struct Recorder;
+
 constexpr int STATUS_TEXT_SIZE = 200;
 constexpr int DATA_FOLDER_SIZE = 4096;
 
@@ -48,7 +50,9 @@ struct CKLVNDoc {
     // writes no file at all (the headless runner, unless a script asks).
     char dataFolder[DATA_FOLDER_SIZE];
 
-    UserInterface* ui;  // never null: a silent one until the shell attaches its own
+    UserInterface* ui;   // never null: a silent one until the shell attaches its own
+    Recorder* recorder;  // where the drive is recorded; null: nowhere
+    bool inputLocked;    // a replay drives: the window's keys, clicks, console and pad do nothing
 };
 
 // Zeroes every record and attaches the silent user interface. The start-up

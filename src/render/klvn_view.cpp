@@ -139,7 +139,7 @@ void CKLVNView::keyPressEvent(QKeyEvent* event) {
     // Auto-repeated presses count as new presses.
     const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
     const int code = VirtualKeyFromQt(event->key(), keypad);
-    if (code == 0) {
+    if (code == 0 || (doc_.inputLocked && code != KEY_ESCAPE)) {
         event->ignore();
         return;
     }
@@ -159,6 +159,10 @@ int CKLVNView::MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifi
 }
 
 void CKLVNView::mousePressEvent(QMouseEvent* event) {
+    if (doc_.inputLocked) {
+        event->ignore();
+        return;
+    }
     int button;
     if (event->button() == Qt::LeftButton) {
         button = MOUSE_BUTTON_LEFT;

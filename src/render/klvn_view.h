@@ -33,6 +33,10 @@ public:
 
     CKLVNDoc& Document() { return doc_; }
 
+    // While held, a frame draws without stepping the simulation (a replay
+    // steps it before the frame).
+    void HoldSteps(bool held) { frame_.stepsHeld = held; }
+
     // The version string of the context in use; empty before it exists.
     QString OpenGlVersion() const { return openGlVersion_; }
 

@@ -21,8 +21,10 @@ void RenderFrame(CKLVNDoc& doc, FrameState& frame) {
         camera.projectionChanged = false;
     }
 
-    Step(doc);
-    ObservePracticeStep(doc);  // nothing unless an exercise runs
+    if (!frame.stepsHeld) {
+        Step(doc);
+        ObservePracticeStep(doc);  // nothing unless an exercise runs
+    }
 
     camera.viewUp[0] = 0.0;
     camera.viewUp[1] = 1.0;

@@ -6,6 +6,7 @@ struct CKLVNDoc;
 // frame, and whether the program is past its first frame.
 struct FrameState {
     bool shapeListsBuilt;
+    bool stepsHeld;  // a replay takes the steps itself; the frame only draws
     bool pastFirstFrame;
     unsigned capsuleList;
     unsigned discList;

@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "document/settings_file.h"
+#include "practice/recording.h"
 
 const EnvironmentGroupText ENVIRONMENT_GROUP_TEXT[ENV_QUANTITIES] = {
     {"Wind Speed - knots", "Wind Speed", "Speed Varies", "Avg Speed", "Variation"},
@@ -77,6 +78,9 @@ double& EnvironmentBoxValue(EnvironmentDialogValues& values, int quantity, EnvBo
 }
 
 int AcceptEnvironmentDialog(CKLVNDoc& doc, const EnvironmentDialogValues& values) {
+    // A drive under way cannot carry new settings mid-way; a new one begins
+    // with them after the next reset.
+    CutRecording(doc, "the wind and current settings were changed");
     EnvironmentRecord& env = doc.env;
     for (int k = 0; k < ENV_QUANTITIES; ++k) {
         const EnvironmentQuantityValues& q = values.quantity[k];

@@ -7,6 +7,7 @@
 #include "docks/dock_lines.h"
 #include "docks/fenders.h"
 #include "document/document.h"
+#include "practice/recording.h"
 #include "simulation/bow_thruster.h"
 #include "simulation/contact.h"
 #include "simulation/gaussian_random.h"
@@ -34,7 +35,9 @@ static void MarkIdleOnLines(CKLVNDoc& doc) {
     }
 }
 
-void Step(CKLVNDoc& doc) {
+namespace {
+
+void StepRunning(CKLVNDoc& doc) {
     DynamicState& st = doc.state;
     if (!st.firstStepDone) {
         doc.statusText[0] = '\0';
@@ -62,14 +65,25 @@ void Step(CKLVNDoc& doc) {
     IntegrateMotion(doc);
 }
 
+}  // namespace
+
+void Step(CKLVNDoc& doc) {
+    NoteStepStarting(doc);
+    StepRunning(doc);
+    NoteStepDone(doc);
+}
+
 void SetRunState(CKLVNDoc& doc, int mode, int value) {
     std::uint8_t flag = value ? 1 : 0;
+    RecordedOperation record(doc);
+    if (mode == 1 || mode == 2) record.Write(flag ? "run" : "pause");
     if (mode == 0 || mode == 2) doc.state.mouseInputEnabled = flag;
     if (mode == 1 || mode == 2) doc.state.running = flag;
     if (doc.ui->ConsoleIsOpen()) doc.ui->ShowRunState();
 }
 
 void ResetBoat(CKLVNDoc& doc) {
+    RecordedOperation record(doc);  // what the reset does is not an input of its own
     DynamicState& st = doc.state;
     const BoatRecord& boat = doc.boat;
 
@@ -100,6 +114,7 @@ void ResetBoat(CKLVNDoc& doc) {
 
     ClearForces(doc);
     ResetControls(doc);
+    EndRecordedDrive(doc);
 }
 
 void InitSimulation(CKLVNDoc& doc) {

@@ -70,7 +70,7 @@ TEST_F(Shell, MenuTreeToolbarAndAbout) {
         "Boat: Open ..., New [Motorboat ..., Sailboat ..., Houseboat ...], Edit ..., Save, "
         "Delete ..., Adv Settings\n"
         "Environment: Settings ..., Wind, Current\n"
-        "Practice: Exercises ...\n"
+        "Practice: Exercises ..., Save Recording ..., Replay ...\n"
         "&Help: &About KLVN...");
     for (QAction* a : Frame()->ToolBar()->actions()) {
         buttons << Frame()->ToolBar()->widgetForAction(a)->accessibleName() +
