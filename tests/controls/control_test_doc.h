@@ -11,6 +11,7 @@
 #include "controls/key_bindings.h"
 #include "document/camera.h"
 #include "document/document.h"
+#include "document/startup.h"
 
 // Idle at ±p, full at ±1, six even notches between them each way.
 inline void BuildTestThrottleTable(BoatRecord& boat) {
@@ -43,9 +44,7 @@ struct ControlTestDoc {
         boat.lengthOverall = 25.0;
         boat.boatTopHeight = 6.0;
         BuildTestThrottleTable(boat);
-        for (int slot = 0; slot < KEY_BINDING_COUNT; ++slot) {
-            doc.settings.keyBindings[slot] = DEFAULT_KEY_BINDINGS[slot];
-        }
+        ApplySettingsDefaults(doc);  // the default key bindings
         InitCamera(doc);
         ResetControls(doc);
     }

@@ -10,20 +10,16 @@
 namespace {
 
 // The test throttle table idles at 0.21: in gear the stick never gives less.
-TEST(GamepadMapping, StickThrottleHasADeadZoneAndTheConsoleLimits) {
+TEST(GamepadMapping, StickDeadZoneAndRecordedReadingsDriveTheHelm) {
     const std::pair<std::int16_t, EngineCommand> rows[] = {
         {0, {0, 0}},       {-6553, {0, 0}},    {6553, {0, 0}},     {-6600, {1, 21}},
         {-26214, {1, 80}}, {-32768, {1, 100}}, {32767, {-1, 100}}, {26214, {-1, 80}}};
-    for (const auto& [value, command] : rows) {
+    for (const auto& [value, command] : rows)
         EXPECT_EQ(StickThrottle(value, 20, 21), command) << value;
-    }
-    ControlTestDoc t;
-    EXPECT_EQ(ThrottleIdlePercent(t.doc.boat), 21);
-}
 
-// Recorded readings played one after another on a twin with a thruster.
-TEST(GamepadMapping, RecordedReadingsDriveTheHelmThroughTheControlOperations) {
+    // Recorded readings played one after another on a twin with a thruster.
     ControlTestDoc t(2, true);
+    EXPECT_EQ(ThrottleIdlePercent(t.doc.boat), 21);
     t.ui.consoleOpen = true;
     const GamepadMapping mapping = DefaultGamepadMapping();
     GamepadInput pad = {};

@@ -6,7 +6,6 @@
 #include "controls/key_dispatch.h"
 #include "controls/virtual_keys.h"
 #include "document/settings_file.h"
-#include "document/startup.h"
 
 namespace {
 
@@ -46,7 +45,6 @@ TEST(KeyBindingRules, RefusesFixedHeldAndStoredOnlyAndNeverSwaps) {
 
 TEST(KeyBindingRules, UnknownCodeLoadsNeverFiresAndShowsAsCode) {
     ControlTestDoc t(2, false);
-    ApplySettingsDefaults(t.doc);
     t.doc.settings.keyBindings[KEY_SLOT_PORT_AHEAD] = 300;
     std::uint8_t bytes[SETTINGS_RECORD_SIZE];
     SettingsRecordToBytes(t.doc.settings, bytes);

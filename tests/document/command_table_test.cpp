@@ -43,9 +43,8 @@ TEST(CommandTable, SettingCommandsWriteTheirByteAtOnce) {
     // Metric and back leaves every factor exactly 1.
     const UnitFactors& u = f.doc->units;
     for (double factor : {u.lengthToInternal, u.weightToInternal, u.areaToInternal,
-                          u.lengthToDisplay, u.weightToDisplay, u.areaToDisplay}) {
+                          u.lengthToDisplay, u.weightToDisplay, u.areaToDisplay})
         EXPECT_EQ(factor, 1.0);
-    }
 }
 
 TEST(CommandTable, MarksFollowTheDocumentAndStayConsistentForBadLayouts) {

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -50,8 +49,6 @@ TEST(StartUp, FirstStartInAnEmptyFolderWritesTheDefaults) {
     EXPECT_EQ(f.folder.Entries(), (Names{"Persist.kvn"}));
     const std::vector<unsigned char> b = TempFolder::ReadBytes(f.folder.File("Persist.kvn"));
     ASSERT_EQ(b, DefaultSettingsBytes());
-    ASSERT_EQ(b.size(), 704u);
-    EXPECT_STREQ(f.doc->boat.boatName, "New_Motorboat");
     for (int slot = 0; slot < 16; ++slot)
         EXPECT_STREQ(reinterpret_cast<const char*>(&b[slot * 18]), " ... ");
     EXPECT_TRUE(Int32At(b.data(), 288) == 0 && Int32At(b.data(), 300) == 1 && b[632] == 0);
@@ -75,7 +72,6 @@ TEST_F(SettingsRoundTrip, SavedAndStartedFromInMetricUnits) {
     doc.settings.currentBoatType = HOUSEBOAT;
     ASSERT_EQ(SaveSettings(doc), 1);
     std::vector<unsigned char> saved = TempFolder::ReadBytes(f.folder.File("Persist.kvn"));
-    ASSERT_EQ(saved.size(), 704u);
     EXPECT_EQ(DoubleAt(saved.data(), 312 + 64), 12.5);
     EXPECT_EQ(DoubleAt(saved.data(), 312 + 312), -0.125);
     EXPECT_EQ(saved[632], 1);  // metricUnits
@@ -92,7 +88,6 @@ TEST_F(SettingsRoundTrip, SavedAndStartedFromInMetricUnits) {
 }
 
 TEST(StartUp, ATenByteFileAndSettingsTheProgramCannotUseCountAsCorrupted) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Damage {
         const char* what;
         std::function<void(SettingsRecord&)> apply;
@@ -104,7 +99,7 @@ TEST(StartUp, ATenByteFileAndSettingsTheProgramCannotUseCountAsCorrupted) {
         {"boat type 3", [](SettingsRecord& s) { s.currentBoatType = 3; }},
         {"rate index 3", [](SettingsRecord& s) { s.envSettingsPersisted.envRateIndex[2] = 3; }},
         {"rate period 0", [](SettingsRecord& s) { s.envSettingsPersisted.envRatePeriod[1] = 0; }},
-        {"NaN average", [nan](SettingsRecord& s) { s.envSettingsPersisted.envAverage[3] = nan; }},
+        {"NaN average", [](SettingsRecord& s) { s.envSettingsPersisted.envAverage[3] = NAN; }},
         {"infinite wind", [](SettingsRecord& s) { s.envSettingsPersisted.apparentWindX = INFINITY; }},
         {"name without NUL", [](SettingsRecord& s) { std::memset(s.boatNames[9], 'z', 18); }},
         {"ten bytes", nullptr},
