@@ -7,7 +7,6 @@
 #include <functional>
 #include <limits>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -16,23 +15,6 @@
 #include "boat/boat_record_bytes.h"
 #include "default_boat.h"
 #include "document/settings_record.h"
-
-TEST(BoatFile, DefaultBoatOfEachTypeRoundTripsByteIdentical) {
-    TempFolder folder;
-    for (int type : BOAT_TYPES) {
-        const BoatRecord& boat = DocumentWithDefaultBoat(type).boat;
-        std::string path = folder.File("boat" + std::to_string(type) + ".boat");
-        ASSERT_EQ(WriteBoatFile(path.c_str(), boat), RECORD_FILE_WHOLE);
-        std::vector<unsigned char> onDisk = TempFolder::ReadBytes(path);
-        EXPECT_EQ(onDisk, BytesOf(boat));
-        auto loaded = std::make_unique<BoatRecord>();
-        ASSERT_EQ(LoadBoatFile(path.c_str(), *loaded), BOAT_FILE_LOADED) << "type " << type;
-        EXPECT_EQ(BytesOf(*loaded), onDisk);
-    }
-    // Only the three boat files: no temporary file is left behind.
-    EXPECT_EQ(folder.Entries(),
-              (std::vector<std::string>{"boat0.boat", "boat1.boat", "boat2.boat"}));
-}
 
 TEST(BoatFile, MissingShortAndLongFiles) {
     TempFolder folder;

@@ -85,15 +85,12 @@ TEST(HullOutline, EveryTypeIsSymmetricWithinTheUnitBox) {
         for (int j = 0; j < 199; ++j) {
             EXPECT_EQ(X[398 - j], X[j]) << j;
             EXPECT_NEAR(Y[398 - j], -Y[j], OUTLINE_ROUNDING) << j;
+            EXPECT_TRUE(X[j] >= 0 && X[j] <= 1 && std::fabs(Y[j]) <= 0.5 + OUTLINE_ROUNDING) << j;
         }
         for (int k = 0; k < 9; ++k) {  // transom arc 399 ... 417 about its centre 408
             EXPECT_NEAR(Y[399 + k], -Y[417 - k], OUTLINE_ROUNDING);
-            EXPECT_GT(Y[399 + k], Y[400 + k]);
-        }
-        for (int i = 0; i < HULL_OUTLINE_POINTS; ++i) {
-            EXPECT_TRUE(X[i] >= -OUTLINE_ROUNDING && X[i] <= 1 + OUTLINE_ROUNDING &&
-                        std::fabs(Y[i]) <= 0.5 + OUTLINE_ROUNDING)
-                << i;
+            EXPECT_TRUE(Y[399 + k] > Y[400 + k] && Y[399 + k] <= 0.5 &&
+                        X[399 + k] >= -OUTLINE_ROUNDING);
         }
     }
     EXPECT_NEAR(DefaultRecord(MOTORBOAT, true).hullOutlineX[118], 0.6, 0.02);
@@ -112,19 +109,14 @@ TEST(HullOutline, HouseboatFixedPlan) {
     for (int i = 138; i <= 199; ++i) EXPECT_NEAR(Y[i] - Y[i - 1], 0.493 / 62, 1e-12) << i;
 }
 
+// A boat in place is kept; a boat command changes only the type and the shape.
 TEST(BuildHullOutline, AppliesDefaultsOnlyWhenNoBoatIsPresent) {
-    static CKLVNDoc doc;
-    ClearDocument(doc);
-    doc.settings.currentBoatType = SAILBOAT;
-    BuildHullOutline(doc, true);
-    EXPECT_TRUE(doc.boatPresent);
-    EXPECT_STREQ(doc.boat.boatName, "New_Sailboat");
+    CKLVNDoc& doc = DocumentWithDefaultBoat(SAILBOAT);
     std::strcpy(doc.boat.boatName, "Kittiwake");
     doc.settings.currentBoatType = HOUSEBOAT;
-    BuildHullOutline(doc, true);  // a boat in place is kept
+    BuildHullOutline(doc, true);
     EXPECT_EQ(doc.boat.boatType, SAILBOAT);
-
-    doc.boatPresent = false;  // a boat command: only the type and the shape follow
+    doc.boatPresent = false;
     BuildHullOutline(doc, false);
     EXPECT_STREQ(doc.boat.boatName, "Kittiwake");
     EXPECT_TRUE(doc.boat.boatType == HOUSEBOAT && doc.boat.beam == 11.2);
