@@ -30,7 +30,10 @@ int CountColour(const QImage& image, int r, int g, int b) {
     return count;
 }
 
-TEST_F(Indicators, WindAndCurrentArrowsFromTheSecondFrameOnOnlyWhenSwitchedOn) {
+// Wind and current arrows from the second frame on, only when switched on; the
+// control bars point the way the control acts: the rudder's to starboard (+x) and
+// the engine's forward (+y) in green, the thruster's to port (-x) in red.
+TEST_F(Indicators, ArrowsFromTheSecondFrameAndControlBarsRedAndGreen) {
     Open(MOTORBOAT, 1);
     CKLVNDoc& doc = Doc();
     doc.settings.windOn = doc.settings.currentOn = 1;
@@ -38,7 +41,6 @@ TEST_F(Indicators, WindAndCurrentArrowsFromTheSecondFrameOnOnlyWhenSwitchedOn) {
     doc.env.envValue[ENV_WIND_DIRECTION] = 0.0;
     doc.env.envValue[ENV_CURRENT_SPEED] = 2.0;
     doc.env.envValue[ENV_CURRENT_DIRECTION] = 90.0;
-
     FrameState frame = {};
     const QImage first = Render(frame);
     const QImage second = Render(frame);
@@ -46,39 +48,23 @@ TEST_F(Indicators, WindAndCurrentArrowsFromTheSecondFrameOnOnlyWhenSwitchedOn) {
     EXPECT_EQ(CountColour(first, 255, 0, 0) + CountColour(first, 0, 0, 255), 0);
     EXPECT_GT(CountColour(second, 255, 0, 0), 20);   // the wind arrow over the boat
     EXPECT_GT(CountColour(second, 0, 0, 255), 200);  // 81 current arrows round it
-
-    // Switched off, neither shows.
     doc.settings.windOn = doc.settings.currentOn = 0;
     const QImage off = Render(frame);
     EXPECT_EQ(CountColour(off, 255, 0, 0) + CountColour(off, 0, 0, 255), 0);
-}
 
-TEST_F(Indicators, ControlIndicatorsTurnRedAndGreen) {
-    Open(MOTORBOAT, 1);
-    CKLVNDoc& doc = Doc();
-    FrameState frame = {};
-    Render(frame);
-    // Rudder hard to starboard and engine full ahead: green bars; thruster
-    // to port: red.
+    // Rudder hard to starboard, engine full ahead, thruster to port.
     for (int k = 0; k < 9; ++k) QTest::keyClick(View(), Qt::Key_L);
     for (int k = 0; k < 8; ++k) QTest::keyClick(View(), Qt::Key_E);
     QTest::keyClick(View(), Qt::Key_U);
-    ASSERT_GT(doc.controls.rudderAngle, 0.0);
-    ASSERT_GT(doc.controls.thrusterThrust, 0.0);
+    ASSERT_TRUE(doc.controls.rudderAngle > 0.0 && doc.controls.thrusterThrust > 0.0);
     const QImage image = Render(frame);
     SaveScreenshot(image, "controls");
-
-    // The bars point the way the control acts: the rudder's to starboard
-    // (+x), the thruster's to port (-x), the engine's forward (+y).
-    const BoatRecord& b = doc.boat;
-    const double* rudder = b.rudderDrawPoint;
-    const double* thruster = b.thrusterDrawPoint;
-    const double* prop = b.propDrawPoints[0];
+    const double *r = doc.boat.rudderDrawPoint, *t = doc.boat.thrusterDrawPoint;
+    const double* prop = doc.boat.propDrawPoints[0];
     const double k = 0.8;
     auto at = [this](double x, double y, double z) { return ProjectBoat(x, y, z); };
-    EXPECT_TRUE(HasColour(image, at(rudder[0] + k * rudder[3], rudder[1], rudder[2]), 0, 255, 0));
-    EXPECT_FALSE(HasColour(image, at(rudder[0] - k * rudder[3], rudder[1], rudder[2]), 0, 255, 0));
-    const double* t = thruster;
+    EXPECT_TRUE(HasColour(image, at(r[0] + k * r[3], r[1], r[2]), 0, 255, 0));
+    EXPECT_FALSE(HasColour(image, at(r[0] - k * r[3], r[1], r[2]), 0, 255, 0));
     EXPECT_TRUE(HasColour(image, at(t[0] - k * t[3], t[1], t[2]), 255, 0, 0));
     EXPECT_FALSE(HasColour(image, at(t[0] + k * t[3], t[1], t[2]), 255, 0, 0));
     EXPECT_TRUE(HasColour(image, at(prop[0], prop[1] + k * prop[3], prop[2]), 0, 255, 0));

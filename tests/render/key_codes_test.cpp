@@ -17,30 +17,19 @@ TEST(KeyCodes, KeysMapToTheirVirtualKeyCodes) {
                            Qt::Key_C, Qt::Key_D, Qt::Key_J, Qt::Key_L, Qt::Key_K};
     for (int slot = 0; slot < KEY_SLOTS_CONSULTED; ++slot)
         EXPECT_EQ(VirtualKeyFromQt(letters[slot], false), DEFAULT_KEY_BINDINGS[slot]) << slot;
-    // {Qt key, on the keypad, code}: shifted symbols share their key ("=" "+", "-" "_",
-    // "," "<", "." ">", "/" "?"), the keypad has codes of its own, unknown keys give 0.
-    const int keys[][3] = {{Qt::Key_F1, 0, KEY_F1},
-                           {Qt::Key_F2, 0, KEY_F2},
-                           {Qt::Key_F11, 0, KEY_F11},
-                           {Qt::Key_F12, 0, KEY_F12},
-                           {Qt::Key_Escape, 0, KEY_ESCAPE},
-                           {Qt::Key_PageUp, 0, KEY_PAGE_UP},
-                           {Qt::Key_PageDown, 0, KEY_PAGE_DOWN},
-                           {Qt::Key_Equal, 0, KEY_EQUALS},
-                           {Qt::Key_Plus, 0, KEY_EQUALS},
-                           {Qt::Key_Minus, 0, KEY_MINUS},
-                           {Qt::Key_Underscore, 0, KEY_MINUS},
-                           {Qt::Key_Less, 0, KEY_COMMA},
-                           {Qt::Key_Greater, 0, KEY_PERIOD},
-                           {Qt::Key_Question, 0, KEY_SLASH},
-                           {Qt::Key_Exclam, 0, '1'},
-                           {Qt::Key_Plus, 1, 107},
-                           {Qt::Key_Minus, 1, 109},
-                           {Qt::Key_5, 1, 0x65},
-                           {Qt::Key_5, 0, '5'},
-                           {Qt::Key_unknown, 0, 0},
-                           {Qt::Key_VolumeUp, 0, 0}};
-    for (const auto& k : keys) EXPECT_EQ(VirtualKeyFromQt(k[0], k[1] != 0), k[2]) << k[0];
+    // Shifted symbols share their key ("=" "+", "-" "_", "," "<", "." ">", "/" "?"), the
+    // keypad has codes of its own (the last three), unknown keys give 0.
+    const int qtKeys[] = {Qt::Key_F1,       Qt::Key_F11,        Qt::Key_F12,   Qt::Key_Escape,
+                          Qt::Key_PageUp,   Qt::Key_PageDown,   Qt::Key_Equal, Qt::Key_Plus,
+                          Qt::Key_Minus,    Qt::Key_Underscore, Qt::Key_Less,  Qt::Key_Greater,
+                          Qt::Key_Question, Qt::Key_Exclam,     Qt::Key_5,     Qt::Key_unknown,
+                          Qt::Key_VolumeUp, Qt::Key_Plus,       Qt::Key_Minus, Qt::Key_5};
+    const int codes[] = {KEY_F1,     KEY_F11,    KEY_F12,   KEY_ESCAPE, KEY_PAGE_UP, KEY_PAGE_DOWN,
+                         KEY_EQUALS, KEY_EQUALS, KEY_MINUS, KEY_MINUS,  KEY_COMMA,   KEY_PERIOD,
+                         KEY_SLASH,  '1',        '5',       0,          0,           107,
+                         109,        0x65};
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(VirtualKeyFromQt(qtKeys[i], i >= 17), codes[i]) << qtKeys[i];
 }
 
 // The Keys dialog names every code a key press can give.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 #include "../support/test_document.h"
 #include "common/angles.h"
@@ -49,22 +50,6 @@ void PlaceBoat(CKLVNDoc& doc, double x, double y, double headingDeg) {
     doc.boat.startHeading = headingDeg;
     ResetBoat(doc);
     SetRunState(doc, 1, 1);
-}
-
-// Full ahead for `steps` steps with the state finite throughout; returns the
-// largest world x (or y) any hull outline point reached.
-double DriveFullAhead(CKLVNDoc& doc, int steps, bool alongX) {
-    ChangeEngine(doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
-    double furthest = -1e9;
-    for (int i = 0; i < steps; ++i) {
-        Step(doc);
-        EXPECT_TRUE(StateIsFinite(doc)) << "step " << i;
-        if (!StateIsFinite(doc)) break;
-        for (int k = 0; k < HULL_OUTLINE_POINTS; ++k)
-            furthest = std::max(furthest,
-                                alongX ? HullPointInWorld(doc, k).x : HullPointInWorld(doc, k).y);
-    }
-    return furthest;
 }
 
 // A motorboat at rest, bow north at the origin, running, among the given
@@ -250,48 +235,48 @@ TEST(Contact, CustomSlipLengthOfZeroOrBelowStaysFinite) {
     }
 }
 
-TEST(ContactDrive, FullAheadIntoTheHeadPierStopsAtItsFace) {
-    for (int type : {MOTORBOAT, SAILBOAT, HOUSEBOAT}) {
-        SCOPED_TRACE(type);
-        auto doc = InSlip(type, 4, 1);  // 22 x 60
-        const double L = doc->dock.slipSizes[4].length;
-        PlaceBoat(*doc, doc->boat.startX, doc->boat.startY, 90.0);
-        double impactSpeed = 0, furthest = -1e9;
-        for (int i = 0; i < 2000; ++i) {
-            impactSpeed = std::max(impactSpeed, doc->state.speedOverGround);
-            furthest = std::max(furthest, DriveFullAhead(*doc, 1, false));
-            ASSERT_LE(doc->contact.contactCount, CONTACT_LIST_SIZE);
-        }
-        EXPECT_GT(impactSpeed, 5.0);
-        EXPECT_LT(furthest, L + 1.0);
-        EXPECT_GT(HullPointInWorld(*doc, HULL_BOW_TIP).y, L - 1.0);
-        EXPECT_LT(doc->state.speedOverGround, 1.0);
-    }
-}
-
-TEST(ContactDrive, NoTunnellingThroughAFingerPier) {
-    for (double speed : {0.0, 34.0}) {
-        SCOPED_TRACE(speed);
-        auto doc = InSlip(MOTORBOAT, 4, 1);
-        const double L = doc->dock.slipSizes[4].length;
-        PlaceBoat(*doc, -0.8 * doc->boat.lengthOverall, L / 2, 0.0);  // bow east, at the pier
+// Full ahead from rest (or already at 34 ft/s) into the head pier, across a finger
+// pier and at a piling: the hull reaches each and never passes through; the head
+// pier stops the bow at its face.
+TEST(ContactDrive, FullAheadIsStoppedAtPiersAndPilings) {
+    enum Target { HEAD_PIER, FINGER_PIER, PILING };
+    const std::tuple<int, Target, double, int> drives[] = {
+        {MOTORBOAT, HEAD_PIER, 0, 2000},    {SAILBOAT, HEAD_PIER, 0, 2000},
+        {HOUSEBOAT, HEAD_PIER, 0, 2000},    {MOTORBOAT, FINGER_PIER, 0, 1200},
+        {MOTORBOAT, FINGER_PIER, 34, 1200}, {SAILBOAT, PILING, 0, 1500}};
+    for (const auto& [type, target, speed, steps] : drives) {
+        SCOPED_TRACE(testing::Message() << type << " " << target << " " << speed);
+        auto doc = target == PILING ? InSlip(type, 3, 6) : InSlip(type, 4, 1);  // 22 x 60
+        const double L = doc->dock.slipSizes[4].length, loa = doc->boat.lengthOverall;
+        const Piling pile = doc->dock.pilings[2];
+        if (target == HEAD_PIER) PlaceBoat(*doc, doc->boat.startX, doc->boat.startY, 90.0);
+        if (target == FINGER_PIER) PlaceBoat(*doc, -0.8 * loa, L / 2, 0.0);  // bow east
+        if (target == PILING) PlaceBoat(*doc, pile.x + 0.3, pile.y - 1.1 * loa, 90.0);
         doc->state.waterVelX = doc->state.speedThroughWater = doc->state.speedOverGround = speed;
-        const double furthest = DriveFullAhead(*doc, 1200, true);
-        EXPECT_GT(furthest, -1.0);
-        EXPECT_LT(furthest, doc->dock.dockWidth);
-        EXPECT_LT(doc->state.posX, 0.0);
+        ChangeEngine(*doc, ENGINE_BOTH, ENGINE_SET_BY_VALUE, 1, 100);
+        double impactSpeed = 0, furthestX = -1e9, furthestY = -1e9;
+        int touching = 0;
+        for (int i = 0; i < steps; ++i) {
+            impactSpeed = std::max(impactSpeed, doc->state.speedOverGround);
+            Step(*doc);
+            ASSERT_TRUE(StateIsFinite(*doc)) << "step " << i;
+            ASSERT_LE(doc->contact.contactCount, CONTACT_LIST_SIZE);
+            ASSERT_FALSE(target == PILING && InsideHull(*doc, pile.x, pile.y)) << "step " << i;
+            touching += doc->contact.firstPassContactCount > 0;
+            for (int k = 0; k < HULL_OUTLINE_POINTS; ++k) {
+                furthestX = std::max(furthestX, HullPointInWorld(*doc, k).x);
+                furthestY = std::max(furthestY, HullPointInWorld(*doc, k).y);
+            }
+        }
+        EXPECT_GT(touching, 0);
+        if (target == HEAD_PIER) {
+            EXPECT_GT(impactSpeed, 5.0);
+            EXPECT_LT(furthestY, L + 1.0);
+            EXPECT_GT(HullPointInWorld(*doc, HULL_BOW_TIP).y, L - 1.0);
+            EXPECT_LT(doc->state.speedOverGround, 1.0);
+        } else if (target == FINGER_PIER) {
+            EXPECT_TRUE(furthestX > -1.0 && furthestX < doc->dock.dockWidth) << furthestX;
+            EXPECT_LT(doc->state.posX, 0.0);
+        }
     }
-}
-
-TEST(ContactDrive, APilingIsNotRunThrough) {
-    auto doc = InSlip(SAILBOAT, 3, 6);
-    const Piling target = doc->dock.pilings[2];
-    PlaceBoat(*doc, target.x + 0.3, target.y - 1.1 * doc->boat.lengthOverall, 90.0);
-    int touching = 0;
-    for (int i = 0; i < 1500; ++i) {
-        DriveFullAhead(*doc, 1, false);
-        ASSERT_FALSE(InsideHull(*doc, target.x, target.y)) << "step " << i;
-        if (doc->contact.firstPassContactCount > 0) ++touching;
-    }
-    EXPECT_GT(touching, 0);
 }
